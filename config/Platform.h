@@ -1,0 +1,45 @@
+#pragma once
+// The file-system and profile calls that the shared logic makes. One back end
+// per platform: win32/ calls the real functions, portable/ is our own for
+// Linux and behaves as they do for everything these programs ask of them.
+#include <cstddef>
+
+#include "FixedText.h"
+
+// The longest path the ANSI file functions hand out, terminator included.
+constexpr std::size_t kMaxPath = 260;
+
+namespace platform {
+
+// GetPrivateProfileStringA: the value cut to capacity-1 characters, or the
+// fallback when file, section or key is missing. Returns the count delivered.
+std::size_t ReadProfileString(const char* section, const char* key, const char* fallback,
+                              char* out, std::size_t capacity, const char* path);
+
+// WritePrivateProfileStringA: creates file, section and key as needed.
+bool WriteProfileString(const char* section, const char* key, const char* value,
+                        const char* path);
+
+// One entry of a file search, as the platform reports it: the long name.
+struct FoundEntry {
+    const char* name;
+    bool isFolder;
+};
+
+// Calls visit for each entry matching pattern (relative to the current
+// directory, letter case ignored) until it returns true; false when nothing
+// matched at all. The search is closed before it returns.
+bool SearchEntries(const char* pattern, bool (*visit)(const FoundEntry&, void* context),
+                   void* context);
+
+// GetFullPathNameA against the current directory; false when it fails or the
+// result would not fit (out is then empty: a path is never cut).
+bool FullPath(const char* path, Text& out);
+
+// GetShortPathNameA; exists only for an existing file or folder.
+bool ShortPath(const char* path, Text& out);
+
+// CreateDirectoryA: the last level only.
+bool CreateFolder(const char* path);
+
+}  // namespace platform

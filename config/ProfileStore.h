@@ -1,0 +1,20 @@
+#pragma once
+// Single values of a profile file, each read into a text of fixed capacity.
+// The file is named by its full path, always the last argument.
+#include <cstddef>
+
+#include "FixedText.h"
+
+namespace ProfileStore {
+
+// The value, at most capacity-1 characters (capacity: the smaller of the
+// given one and the text's), or the fallback when file, section or key is
+// missing. Returns the count delivered: 0 for a key with an empty value.
+std::size_t ReadValue(const char* section, const char* key, const char* fallback,
+                      std::size_t capacity, Text& out, const char* path);
+
+// Creates file, section and key as needed; false when the file could not be
+// written, and then nothing changed.
+bool WriteValue(const char* section, const char* key, const char* value, const char* path);
+
+}  // namespace ProfileStore

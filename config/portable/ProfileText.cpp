@@ -1,0 +1,212 @@
+#include "ProfileText.h"
+
+#include <cstring>
+#include <string_view>
+
+namespace profile_text {
+namespace {
+
+// The platform treats the end-of-file mark 0x1A as a blank too.
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f' || c == 0x1a;
+}
+
+std::string_view Trim(std::string_view s) {
+    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+char Lower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (Lower(a[i]) != Lower(b[i])) return false;
+    return true;
+}
+
+enum class LineKind { Blank, Heading, Entry };
+
+struct Line {
+    std::size_t begin = 0;       // first byte of the line
+    std::size_t contentEnd = 0;  // where its terminator starts
+    std::size_t end = 0;         // first byte of the next line
+    LineKind kind = LineKind::Blank;
+    std::string_view name;  // section name of a heading, key name of an entry
+    std::string_view value;
+    bool hasValue = false;  // an entry without '=' names a key that has no value
+};
+
+// Lines end at '\n'; only when no '\n' is left in the text do they end at
+// '\r'. A '\r' before '\n' belongs to the line's end, not to its content.
+class LineReader {
+public:
+    explicit LineReader(std::string_view text) : text_(text) {
+        // A UTF-8 byte-order mark is no part of the first line.
+        if (text_.substr(0, 3) == "\xEF\xBB\xBF") pos_ = 3;
+    }
+
+    bool Next(Line& line) {
+        if (pos_ >= text_.size()) return false;
+        std::size_t stop = text_.find('\n', pos_);
+        if (stop == std::string_view::npos) stop = text_.find('\r', pos_);
+        line = Line{};
+        line.begin = pos_;
+        line.contentEnd = stop == std::string_view::npos ? text_.size() : stop;
+        line.end = stop == std::string_view::npos ? text_.size() : stop + 1;
+        if (line.contentEnd > line.begin && text_[line.contentEnd - 1] == '\r') --line.contentEnd;
+        pos_ = line.end;
+        Parse(text_.substr(line.begin, line.contentEnd - line.begin), line);
+        return true;
+    }
+
+private:
+    static void Parse(std::string_view content, Line& line) {
+        std::string_view s = Trim(content);
+        if (s.empty()) return;
+        std::size_t close = s.rfind(']');
+        if (s.front() == '[' && close != std::string_view::npos) {
+            line.kind = LineKind::Heading;
+            line.name = Trim(s.substr(1, close - 1));
+            return;
+        }
+        line.kind = LineKind::Entry;
+        std::size_t equals = s.find('=');
+        if (equals == std::string_view::npos) {
+            line.name = s;
+            return;
+        }
+        line.name = Trim(s.substr(0, equals));
+        line.value = Trim(s.substr(equals + 1));
+        line.hasValue = true;
+    }
+
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+// Where a key stands: the first section of the name, and in it the first
+// entry of the key.
+struct Place {
+    bool sectionFound = false;
+    bool keyFound = false;
+    Line keyLine;
+    std::size_t sectionLastLineEnd = 0;  // end of the section's last non-blank line
+};
+
+Place Find(std::string_view text, std::string_view section, std::string_view key) {
+    Place place;
+    LineReader reader(text);
+    Line line;
+    bool inSection = section.empty();  // lines before any heading form a nameless section
+    place.sectionFound = inSection;
+    while (reader.Next(line)) {
+        if (line.kind == LineKind::Heading) {
+            if (place.sectionFound) break;
+            inSection = SameName(line.name, section);
+            if (!inSection) continue;
+            place.sectionFound = true;
+            place.sectionLastLineEnd = line.end;
+            continue;
+        }
+        if (!inSection || line.kind == LineKind::Blank) continue;
+        place.sectionLastLineEnd = line.end;
+        if (SameName(line.name, key)) {
+            place.keyFound = true;
+            place.keyLine = line;
+            break;
+        }
+    }
+    return place;
+}
+
+// Quotes come off only when they enclose the whole value.
+std::string_view Unquote(std::string_view value) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front())
+        return value.substr(1, value.size() - 2);
+    return value;
+}
+
+std::size_t Deliver(std::string_view value, char* out, std::size_t capacity) {
+    if (capacity == 0) return 0;
+    std::size_t count = value.size() < capacity - 1 ? value.size() : capacity - 1;
+    if (count) std::memcpy(out, value.data(), count);
+    out[count] = '\0';
+    return count;
+}
+
+std::string_view LineEnding(std::string_view text) {
+    std::size_t stop = text.find_first_of("\r\n");
+    if (stop == std::string_view::npos) return "\r\n";
+    if (text[stop] == '\r' && stop + 1 < text.size() && text[stop + 1] == '\n') return "\r\n";
+    return text[stop] == '\r' ? "\r" : "\n";
+}
+
+bool EndsLine(std::string_view text) {
+    return text.empty() || text.back() == '\n' || text.back() == '\r';
+}
+
+std::string_view DropLastEnding(std::string_view text) {
+    if (text.size() >= 2 && text.substr(text.size() - 2) == "\r\n") return text.substr(0, text.size() - 2);
+    if (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.remove_suffix(1);
+    return text;
+}
+
+// A new section is set off from the text before it by one blank line.
+bool NeedsSeparator(std::string_view text) {
+    std::string_view previous = DropLastEnding(text);
+    return !previous.empty() && !EndsLine(previous);
+}
+
+}  // namespace
+
+std::size_t ReadValue(const std::string* contents, const char* section, const char* key,
+                      const char* fallback, char* out, std::size_t capacity) {
+    std::string_view fallbackText = fallback ? fallback : "";
+    // Trailing blanks of the fallback are dropped.
+    while (!fallbackText.empty() && fallbackText.back() == ' ') fallbackText.remove_suffix(1);
+    if (!contents) return Deliver(fallbackText, out, capacity);
+
+    std::string_view keyName = Trim(key ? key : "");
+    if (!keyName.empty()) {
+        Place place = Find(*contents, Trim(section ? section : ""), keyName);
+        if (place.keyFound && place.keyLine.hasValue)
+            return Deliver(Unquote(place.keyLine.value), out, capacity);
+    }
+    return Deliver(Unquote(fallbackText), out, capacity);
+}
+
+void WriteValue(std::string& contents, const char* section, const char* key, const char* value) {
+    std::string_view sectionName = Trim(section);
+    std::string_view keyName = Trim(key);
+    std::string_view ending = LineEnding(contents);
+    Place place = Find(contents, sectionName, keyName);
+
+    if (place.keyFound) {
+        const Line& line = place.keyLine;
+        if (line.hasValue && line.value == value) return;
+        std::string entry(line.name);
+        entry.append("=").append(value);
+        contents.replace(line.begin, line.contentEnd - line.begin, entry);
+        return;
+    }
+
+    std::string entry(keyName);
+    entry.append("=").append(value).append(ending);
+    if (place.sectionFound) {
+        std::size_t at = place.sectionLastLineEnd;
+        if (!EndsLine(std::string_view(contents).substr(0, at))) entry.insert(0, ending);
+        contents.insert(at, entry);
+        return;
+    }
+
+    if (!EndsLine(contents)) contents.append(ending);
+    if (NeedsSeparator(contents)) contents.append(ending);
+    contents.append("[").append(sectionName).append("]").append(ending).append(entry);
+}
+
+}  // namespace profile_text

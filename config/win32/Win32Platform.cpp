@@ -1,0 +1,56 @@
+// The shared logic's platform calls, made plainly on Win32.
+#include <windows.h>
+
+#include "../Platform.h"
+
+namespace platform {
+
+std::size_t ReadProfileString(const char* section, const char* key, const char* fallback,
+                              char* out, std::size_t capacity, const char* path) {
+    return GetPrivateProfileStringA(section, key, fallback, out, static_cast<DWORD>(capacity),
+                                    path);
+}
+
+bool WriteProfileString(const char* section, const char* key, const char* value,
+                        const char* path) {
+    return WritePrivateProfileStringA(section, key, value, path) != FALSE;
+}
+
+bool SearchEntries(const char* pattern, bool (*visit)(const FoundEntry&, void* context),
+                   void* context) {
+    WIN32_FIND_DATAA data;
+    HANDLE search = FindFirstFileA(pattern, &data);
+    if (search == INVALID_HANDLE_VALUE) return false;
+    do {
+        FoundEntry entry{data.cFileName, (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0};
+        if (visit(entry, context)) break;
+    } while (FindNextFileA(search, &data));
+    FindClose(search);
+    return true;
+}
+
+// Both path conversions return the length without terminator on success and
+// the size needed (or 0) when the buffer is too small or the call fails.
+static bool TakePath(DWORD result, Text& out) {
+    if (result == 0 || result >= out.Capacity()) {
+        out.Clear();
+        return false;
+    }
+    out.Adopt(result);
+    return true;
+}
+
+bool FullPath(const char* path, Text& out) {
+    return TakePath(GetFullPathNameA(path, static_cast<DWORD>(out.Capacity()), out.Buffer(), nullptr),
+                    out);
+}
+
+bool ShortPath(const char* path, Text& out) {
+    return TakePath(GetShortPathNameA(path, out.Buffer(), static_cast<DWORD>(out.Capacity())), out);
+}
+
+bool CreateFolder(const char* path) {
+    return CreateDirectoryA(path, nullptr) != FALSE;
+}
+
+}  // namespace platform

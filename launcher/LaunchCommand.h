@@ -1,0 +1,46 @@
+#pragma once
+// What Runwick starts: the game executable's full path, its working folder
+// and its parameter string, built from the game settings file.
+#include "../config/FixedText.h"
+#include "../config/GameSettingsFile.h"
+#include "../config/Platform.h"
+
+enum class LaunchOutcome {
+    Ready,
+    NoExecutableDefined,  // GameExe is present with an empty value
+    ExecutableNotFound,   // GameExe has no full path that fits: as a missing file
+    GamePathTooLong,      // GamePath has no full path that fits: never start elsewhere
+};
+
+// The save-folder option: "-dir " and the short form of the folder's full path.
+inline constexpr char kSaveFolderSwitch[] = "-dir ";
+inline constexpr std::size_t kSaveFolderOptionCapacity = LiteralLength(kSaveFolderSwitch) + kMaxPath;
+
+// The items of the parameter string in their order; each is followed by one
+// blank when it is not empty. CommandLine comes last, with no blank after it.
+inline constexpr Setting kTunewickOptions[] = {Setting::CardNo, Setting::Detail, Setting::Software,
+                                               Setting::Win,    Setting::JPd,    Setting::MSd,
+                                               Setting::Screen};
+
+// Room for every item at its longest, so the parameter string is never cut.
+constexpr std::size_t ParameterCapacity() {
+    std::size_t characters = 1;  // the leading blank
+    characters += KeyOf(Setting::ZPR).capacity - 1 + 1;
+    characters += kSaveFolderOptionCapacity - 1 + 1;
+    for (Setting option : kTunewickOptions) characters += KeyOf(option).capacity - 1 + 1;
+    characters += KeyOf(Setting::CommandLine).capacity - 1;
+    return characters + 1;
+}
+
+struct LaunchCommand {
+    FixedText<kMaxPath> executablePath;
+    FixedText<kMaxPath> workingFolder;  // empty: the launcher's own current directory
+    FixedText<ParameterCapacity()> parameters;
+    SettingText<Setting::WinTitleOld> windowTitle;
+    SettingText<Setting::IC> iconFlag;
+    SettingText<Setting::Icon> iconFile;
+
+    // Locates the game settings file, reads it, creates the save folder and
+    // fills the texts above. Only Ready means they are ready to start.
+    LaunchOutcome Build();
+};

@@ -1,0 +1,32 @@
+#include <gtest/gtest.h>
+
+#include "FixedText.h"
+
+TEST(FixedText, KeepsAtMostCapacityLessOneAndSaysWhenItCuts) {
+    FixedText<5> text;
+    EXPECT_TRUE(text.Set("abcd"));
+    EXPECT_STREQ(text.Get(), "abcd");
+    EXPECT_FALSE(text.Append("e"));
+    EXPECT_STREQ(text.Get(), "abcd");
+    EXPECT_FALSE(text.Set("vwxyz"));
+    EXPECT_STREQ(text.Get(), "vwxy");
+    EXPECT_EQ(text.Length(), 4u);
+}
+
+TEST(FixedText, CopiesOwnTheirStorage) {
+    FixedText<8> a("one");
+    FixedText<8> b(a);
+    a.Set("two");
+    EXPECT_STREQ(b.Get(), "one");
+    b = a;
+    EXPECT_TRUE(b.Equals("two"));
+    EXPECT_FALSE(b.Equals("Two"));
+}
+
+TEST(FixedText, AdoptTakesWhatAPlatformCallWrote) {
+    FixedText<6> text;
+    std::snprintf(text.Buffer(), text.Capacity(), "%s", "hello world");
+    text.Adopt(5);
+    EXPECT_STREQ(text.Get(), "hello");
+    EXPECT_EQ(text.Length(), 5u);
+}

@@ -1,0 +1,143 @@
+// The game's command as Runwick builds it from a game folder's settings file.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "../launcher/LaunchCommand.h"
+#include "GameFolder.h"
+
+namespace {
+
+struct Launch {
+    LaunchOutcome outcome;
+    LaunchCommand command;
+};
+
+// Writes the settings file below the current directory and builds from it.
+Launch Build(const GameFolder&, const std::string& settings) {
+    std::filesystem::create_directories("System");
+    std::ofstream("System/game.lxf", std::ios::binary) << settings;
+    Launch launch{};
+    launch.outcome = launch.command.Build();
+    return launch;
+}
+
+std::string ShortForm(const std::string& path) {
+    FixedText<kMaxPath> shortPath;
+    platform::ShortPath(path.c_str(), shortPath);
+    return shortPath.Get();
+}
+
+TEST(LaunchCommand, TheWorkedExample) {
+    GameFolder game;
+    Launch launch = Build(game,
+                          "[Game]\r\nGameExe=Game.exe\r\nGamePath=.\r\nZPR=\r\n[Settings]\r\nSavedir=\r\nCommandLine=\r\n"
+                          "[Tunewick]\r\nCardNo=\r\nDetail=-w3d\r\nSoftware=\r\nWin=-wnd\r\nJPd=\r\nMSd=\r\n"
+                          "Screen=-d 800x600x16\r\n");
+    ASSERT_EQ(launch.outcome, LaunchOutcome::Ready);
+    EXPECT_STREQ(launch.command.parameters.Get(), " -w3d -wnd -d 800x600x16 ");
+    EXPECT_EQ(launch.command.parameters.Length(), 25u);
+    EXPECT_EQ(launch.command.executablePath.Get(), game.FullPath("Game.exe"));
+    EXPECT_EQ(launch.command.workingFolder.Get(), game.FullPath("."));
+    EXPECT_STREQ(launch.command.windowTitle.Get(), "Quillforge");
+    EXPECT_STREQ(launch.command.iconFlag.Get(), "TRUE");
+    EXPECT_STREQ(launch.command.iconFile.Get(), "LX.ico");
+}
+
+TEST(LaunchCommand, WithoutTunewickSectionOnlyTheDefaultMode) {
+    GameFolder game;
+    Launch launch = Build(game, "[Game]\nGameExe=bin\\game.exe\n[Startup]\nWinTitleOld=Night Run\n[Icon]\nIC=FALSE\nIcon=n.ico\n");
+    ASSERT_EQ(launch.outcome, LaunchOutcome::Ready);
+    EXPECT_STREQ(launch.command.parameters.Get(), " -d 640x480x16 ");
+    EXPECT_EQ(launch.command.executablePath.Get(), game.FullPath("bin\\game.exe"));
+    EXPECT_STREQ(launch.command.workingFolder.Get(), "") << "no GamePath: the launcher's own folder";
+    EXPECT_STREQ(launch.command.windowTitle.Get(), "Night Run");
+    EXPECT_STREQ(launch.command.iconFlag.Get(), "FALSE");
+    EXPECT_STREQ(launch.command.iconFile.Get(), "n.ico");
+}
+
+TEST(LaunchCommand, EveryItemInItsPlaceCopiedAsItStands) {
+    GameFolder game;
+    Launch launch = Build(game,
+                          "[Game]\nGameExe=g.exe\nZPR=+set fs_game night\n[Settings]\nCommandLine=-log \"a b\"\n"
+                          "[Tunewick]\nCardNo=-crd 2345678\nDetail=-w3d\nSoftware=-n3d\nWin=-wnd\nJPd=-nj\nMSd=-nm\n"
+                          "Screen=-d 1600x1200x32\n");
+    ASSERT_EQ(launch.outcome, LaunchOutcome::Ready);
+    EXPECT_STREQ(launch.command.parameters.Get(),
+                 " +set fs_game night -crd 23 -w3d -n3d -wnd -nj -nm -d 1600x1200x32 -log \"a b\"");
+}
+
+TEST(LaunchCommand, AnEmptyGameExeStopsBeforeAnythingElse) {
+    GameFolder game;
+    Launch launch = Build(game, "[Game]\nGameExe=\n[Settings]\nSavedir=saves\n");
+    EXPECT_EQ(launch.outcome, LaunchOutcome::NoExecutableDefined);
+    EXPECT_FALSE(game.Exists("saves")) << "no folder is made";
+}
+
+TEST(LaunchCommand, AMissingGameExeOrFileNamesThePlaceholder) {
+    GameFolder game;
+    Launch launch = Build(game, "[Game]\nTitle=x\n");
+    ASSERT_EQ(launch.outcome, LaunchOutcome::Ready);
+    EXPECT_EQ(launch.command.executablePath.Get(), game.FullPath("no_game_exe_defined"));
+
+    std::filesystem::remove("System/game.lxf");
+    LaunchCommand command;
+    ASSERT_EQ(command.Build(), LaunchOutcome::Ready);
+    EXPECT_EQ(command.executablePath.Get(), game.FullPath("no_game_exe_defined"));
+    EXPECT_STREQ(command.parameters.Get(), " -d 640x480x16 ");
+}
+
+TEST(LaunchCommand, ARelativeSaveFolderIsMadeAndPassedInShortForm) {
+    GameFolder game;
+    Launch launch = Build(game, "[Game]\nGameExe=g.exe\nZPR=-zpr\n[Settings]\nSavedir=My Saves\n");
+    ASSERT_EQ(launch.outcome, LaunchOutcome::Ready);
+    EXPECT_TRUE(std::filesystem::is_directory("My Saves"));
+    std::string option = "-dir " + ShortForm(game.FullPath("My Saves"));
+    EXPECT_EQ(launch.command.parameters.Get(), " -zpr " + option + " -d 640x480x16 ");
+}
+
+TEST(LaunchCommand, AnAbsoluteSaveFolderThatExists) {
+    GameFolder game;
+    std::filesystem::create_directory("saves");
+    std::string absolute = game.FullPath("saves");
+    Launch launch = Build(game, "[Game]\nGameExe=g.exe\n[Settings]\nSavedir=" + absolute + "\n");
+    ASSERT_EQ(launch.outcome, LaunchOutcome::Ready);
+    EXPECT_EQ(launch.command.parameters.Get(), " -dir " + ShortForm(absolute) + " -d 640x480x16 ");
+}
+
+TEST(LaunchCommand, AnUncreatableSaveFolderLeavesTheOptionOut) {
+    GameFolder game;
+    Launch launch = Build(game, "[Game]\nGameExe=g.exe\n[Settings]\nSavedir=no\\such\\folder\n");
+    ASSERT_EQ(launch.outcome, LaunchOutcome::Ready);
+    EXPECT_STREQ(launch.command.parameters.Get(), " -d 640x480x16 ");
+    EXPECT_FALSE(game.Exists("no"));
+}
+
+TEST(LaunchCommand, LongestValuesAreNeverCut) {
+    GameFolder game;
+    std::string longest(99, 'z');
+    Launch launch = Build(game, "[Game]\nGameExe=g.exe\nZPR=" + longest + "\n[Settings]\nCommandLine=" + longest +
+                                    "\n[Tunewick]\nCardNo=1234567\nDetail=1234\nSoftware=1234\nWin=1234\nJPd=123\n"
+                                    "MSd=123\nScreen=1234567890123456789\n");
+    ASSERT_EQ(launch.outcome, LaunchOutcome::Ready);
+    std::string expected = " " + longest + " 1234567 1234 1234 1234 123 123 1234567890123456789 " + longest;
+    EXPECT_EQ(launch.command.parameters.Get(), expected);
+}
+
+TEST(LaunchCommand, FullPathsTooLongForThePlatformAreRefused) {
+    GameFolder game;
+    // A game folder deep enough that 99 characters more pass the platform's limit.
+    std::filesystem::path deep = game.Root();
+    while (deep.string().size() < kMaxPath - 60) deep /= "deeper_folder";
+    std::filesystem::create_directories(deep);
+    std::filesystem::current_path(deep);
+    std::string longName(99, 'x');
+
+    Launch launch = Build(game, "[Game]\nGameExe=" + longName + "\n");
+    EXPECT_EQ(launch.outcome, LaunchOutcome::ExecutableNotFound);
+    launch = Build(game, "[Game]\nGameExe=g.exe\nGamePath=" + longName + "\n");
+    EXPECT_EQ(launch.outcome, LaunchOutcome::GamePathTooLong);
+}
+
+}  // namespace

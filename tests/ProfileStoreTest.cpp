@@ -1,0 +1,101 @@
+// Reading and writing real files through the platform: the portable back end
+// natively, the real profile functions under Wine. Wine rewrites the whole
+// file on a write, so these compare values read back, not bytes.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "GameFolder.h"
+#include "GameSettingsFile.h"
+#include "ProfileStore.h"
+
+namespace {
+
+std::string ReadBack(const char* section, const char* key, const std::string& path, std::size_t capacity = 100) {
+    FixedText<100> value;
+    ProfileStore::ReadValue(section, key, "<missing>", capacity, value, path.c_str());
+    return value.Get();
+}
+
+TEST(ProfileStore, ReadsValuesWithTheirCountsAndFallbacks) {
+    GameFolder game;
+    game.Write("System/game.lxf",
+               "[Game]\r\nGameExe=\r\nTitle=  \"Night Run\"  \r\n[Tunewick]\r\nScreen=-d 1600x1200x32 and more\r\n");
+    std::string path = game.FullPath("System\\game.lxf");
+
+    FixedText<100> value;
+    EXPECT_EQ(ProfileStore::ReadValue("Game", "GameExe", "no_game_exe_defined", 100, value, path.c_str()), 0u);
+    EXPECT_STREQ(value.Get(), "");
+    EXPECT_EQ(ProfileStore::ReadValue("game", "title", "", 100, value, path.c_str()), 9u);
+    EXPECT_STREQ(value.Get(), "Night Run");
+    EXPECT_EQ(ProfileStore::ReadValue("Tunewick", "Screen", "", 20, value, path.c_str()), 19u);
+    EXPECT_STREQ(value.Get(), "-d 1600x1200x32 and");
+    EXPECT_EQ(ProfileStore::ReadValue("Game", "Missing", "fallback  ", 100, value, path.c_str()), 8u);
+    EXPECT_STREQ(value.Get(), "fallback");
+    EXPECT_EQ(ProfileStore::ReadValue("Game", "GameExe", "x", 100, value, game.FullPath("System\\none.lxf").c_str()), 1u);
+    EXPECT_FALSE(game.Exists("System/none.lxf")) << "a read never makes a file";
+}
+
+TEST(ProfileStore, TheKeyTableCapsWhatReachesTheLaunchCommand) {
+    GameFolder game;
+    game.Write("System/game.lxf", "[Tunewick]\nMSd=-nm-extra\nCardNo=-crd 12345\n");
+    std::string path = game.FullPath("System\\game.lxf");
+    SettingText<Setting::MSd> mouse;
+    FixedText<100> roomy;
+    EXPECT_EQ(ReadSetting(Setting::MSd, Program::Runwick, mouse, path.c_str()), 3u);
+    EXPECT_STREQ(mouse.Get(), "-nm");
+    ReadSetting(Setting::CardNo, Program::Runwick, roomy, path.c_str());
+    EXPECT_STREQ(roomy.Get(), "-crd 12") << "nine characters give their first seven";
+    ReadSetting(Setting::Screen, Program::Runwick, roomy, path.c_str());
+    EXPECT_STREQ(roomy.Get(), "-d 640x480x16");
+    ReadSetting(Setting::Screen, Program::Tunewick, roomy, path.c_str());
+    EXPECT_STREQ(roomy.Get(), "");
+}
+
+TEST(ProfileStore, WritesCreateFileSectionAndKey) {
+    GameFolder game;
+    std::filesystem::create_directory("System");
+    std::string path = game.FullPath("System\\game.lxf");
+    EXPECT_TRUE(ProfileStore::WriteValue("Tunewick", "Win", "", path.c_str()));
+    EXPECT_TRUE(ProfileStore::WriteValue("Tunewick", "win", "-wnd", path.c_str()));
+    EXPECT_TRUE(ProfileStore::WriteValue("Tunewick", "Screen", "-d 800x600x16", path.c_str()));
+    EXPECT_TRUE(ProfileStore::WriteValue("Tunewick", "JPd", "", path.c_str()));
+    EXPECT_EQ(ReadBack("Tunewick", "Win", path), "-wnd");
+    EXPECT_EQ(ReadBack("TUNEWICK", "screen", path), "-d 800x600x16");
+    EXPECT_EQ(ReadBack("Tunewick", "JPd", path), "");
+}
+
+TEST(ProfileStore, WritesKeepTheAuthorsOtherKeys) {
+    GameFolder game;
+    game.Write("System/game.lxf",
+               "; shipped by the author\r\n[Game]\r\nGameExe=game.exe\r\n[Tunewick]\r\nWin=-wnd\r\n[Icon]\r\nIC=FALSE\r\n");
+    std::string path = game.FullPath("System\\game.lxf");
+    EXPECT_TRUE(ProfileStore::WriteValue("Tunewick", "Win", "", path.c_str()));
+    EXPECT_TRUE(ProfileStore::WriteValue("Tunewick", "MSd", "-nm", path.c_str()));
+    EXPECT_EQ(ReadBack("Game", "GameExe", path), "game.exe");
+    EXPECT_EQ(ReadBack("Icon", "IC", path), "FALSE");
+    EXPECT_EQ(ReadBack("Tunewick", "Win", path), "");
+    EXPECT_EQ(ReadBack("Tunewick", "MSd", path), "-nm");
+}
+
+TEST(ProfileStore, WritesThatCannotHappenFailAndChangeNothing) {
+    GameFolder game;
+    game.Write("System/game.lxf", "[Tunewick]\r\nWin=-wnd\r\n");
+    EXPECT_FALSE(ProfileStore::WriteValue("Tunewick", "Win", "", game.FullPath("Nowhere\\game.lxf").c_str()));
+    EXPECT_FALSE(game.Exists("Nowhere"));
+    EXPECT_FALSE(ProfileStore::WriteValue("Tunewick", "Win", "", game.FullPath("System\\").c_str()))
+        << "the path of the folder itself, as when no settings file was found";
+    EXPECT_FALSE(ProfileStore::WriteValue("Tunewick", "Win", "", ""));
+
+    std::string path = game.FullPath("System\\game.lxf");
+    EXPECT_FALSE(ProfileStore::WriteValue("Tunewick", "Win", "-wnd\r\n[Game]\r\nGameExe=evil.exe", path.c_str()));
+    EXPECT_EQ(game.Read("System/game.lxf"), "[Tunewick]\r\nWin=-wnd\r\n");
+}
+
+TEST(ProfileStore, AnEmptyPathReadsTheFallback) {
+    FixedText<8> value;
+    EXPECT_EQ(ProfileStore::ReadValue("Game", "GameExe", "no_game_exe_defined", 100, value, ""), 7u);
+    EXPECT_STREQ(value.Get(), "no_game");
+}
+
+}  // namespace
