@@ -13,11 +13,11 @@ namespace platform {
 
 // GetPrivateProfileStringA: the value cut to capacity-1 characters, or the
 // fallback when file, section or key is missing. Returns the count delivered.
-std::size_t ReadProfileString(const char* section, const char* key, const char* fallback,
+std::size_t ReadProfileValue(const char* section, const char* key, const char* fallback,
                               char* out, std::size_t capacity, const char* path);
 
 // WritePrivateProfileStringA: creates file, section and key as needed.
-bool WriteProfileString(const char* section, const char* key, const char* value,
+bool WriteProfileValue(const char* section, const char* key, const char* value,
                         const char* path);
 
 // One entry of a file search, as the platform reports it: the long name.

@@ -28,7 +28,7 @@ std::size_t ReadValue(const char* section, const char* key, const char* fallback
         out.Adopt(length);
         return out.Length();
     }
-    std::size_t count = platform::ReadProfileString(section, key, fallback, out.Buffer(), capacity, path);
+    std::size_t count = platform::ReadProfileValue(section, key, fallback, out.Buffer(), capacity, path);
     out.Adopt(count);
     return out.Length();
 }
@@ -36,7 +36,7 @@ std::size_t ReadValue(const char* section, const char* key, const char* fallback
 bool WriteValue(const char* section, const char* key, const char* value, const char* path) {
     if (!path || !*path) return false;
     if (!FitsOnOneLine(section) || !FitsOnOneLine(key) || !FitsOnOneLine(value)) return false;
-    return platform::WriteProfileString(section, key, value, path);
+    return platform::WriteProfileValue(section, key, value, path);
 }
 
 }  // namespace ProfileStore

@@ -15,7 +15,7 @@ GameFolder::GameFolder() : previous_(fs::current_path()) {
     static std::atomic<int> counter{0};
     auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
     root_ = fs::temp_directory_path() /
-            ("tunewick-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
+            ("tw-" + std::to_string(stamp % 1000000000) + "-" + std::to_string(counter++));
     fs::create_directories(root_);
     fs::current_path(root_);
 }

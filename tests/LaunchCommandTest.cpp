@@ -100,7 +100,9 @@ TEST(LaunchCommand, ARelativeSaveFolderIsMadeAndPassedInShortForm) {
 TEST(LaunchCommand, AnAbsoluteSaveFolderThatExists) {
     GameFolder game;
     std::filesystem::create_directory("saves");
-    std::string absolute = game.FullPath("saves");
+    // Savedir keeps 49 characters: the short form of the game folder fits.
+    std::string absolute = ShortForm(game.FullPath(".")) + "\\saves";
+    ASSERT_LT(absolute.size(), 50u);
     Launch launch = Build(game, "[Game]\nGameExe=g.exe\n[Settings]\nSavedir=" + absolute + "\n");
     ASSERT_EQ(launch.outcome, LaunchOutcome::Ready);
     EXPECT_EQ(launch.command.parameters.Get(), " -dir " + ShortForm(absolute) + " -d 640x480x16 ");

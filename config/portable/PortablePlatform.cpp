@@ -121,7 +121,7 @@ bool ReplaceFile(const std::string& path, const std::string& contents, mode_t mo
 
 }  // namespace
 
-std::size_t ReadProfileString(const char* section, const char* key, const char* fallback,
+std::size_t ReadProfileValue(const char* section, const char* key, const char* fallback,
                               char* out, std::size_t capacity, const char* path) {
     std::string contents;
     bool loaded = LoadFile(OnDisk(path), contents);
@@ -129,7 +129,7 @@ std::size_t ReadProfileString(const char* section, const char* key, const char* 
                                    capacity);
 }
 
-bool WriteProfileString(const char* section, const char* key, const char* value,
+bool WriteProfileValue(const char* section, const char* key, const char* value,
                         const char* path) {
     std::string file = OnDisk(path);
     std::string contents;

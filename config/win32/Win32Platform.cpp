@@ -5,13 +5,13 @@
 
 namespace platform {
 
-std::size_t ReadProfileString(const char* section, const char* key, const char* fallback,
+std::size_t ReadProfileValue(const char* section, const char* key, const char* fallback,
                               char* out, std::size_t capacity, const char* path) {
     return GetPrivateProfileStringA(section, key, fallback, out, static_cast<DWORD>(capacity),
                                     path);
 }
 
-bool WriteProfileString(const char* section, const char* key, const char* value,
+bool WriteProfileValue(const char* section, const char* key, const char* value,
                         const char* path) {
     return WritePrivateProfileStringA(section, key, value, path) != FALSE;
 }
