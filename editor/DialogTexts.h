@@ -1,0 +1,77 @@
+#pragma once
+// Every text Tunewick shows but the resolution labels and the game title,
+// from the language file System/*.lng, or the English default of each key
+// that the file lacks. Every key is read with capacity 100.
+#include <cstddef>
+
+#include "../config/FixedText.h"
+#include "resource.h"
+
+inline constexpr std::size_t kLanguageTextCapacity = 100;
+inline constexpr std::size_t kCaptionCapacity = 200;
+inline constexpr char kLanguageFilePattern[] = "System/*.lng";
+
+using LanguageText = FixedText<kLanguageTextCapacity>;
+
+struct LabelKey {
+    const char* name;  // in [TextB]
+    const char* fallback;
+    int controlId;
+};
+
+// In the order they are read and applied. "HadwareAcceleration" is the
+// key's spelling in the files games ship.
+// clang-format off
+inline constexpr LabelKey kLabels[] = {
+    {"Graphics",            "Graphics",                   IDC_GRAPHICS_FRAME},
+    {"GraphicsAdapter",     "Graphics Adapter",           IDC_ADAPTER_LABEL},
+    {"HadwareAcceleration", "Hardware Acceleration",      IDC_ACCELERATION_LABEL},
+    {"Resolution",          "Resolution",                 IDC_RESOLUTION_LABEL},
+    {"ColourDepth",         "Colour Depth",               IDC_COLOUR_DEPTH_LABEL},
+    {"HardMode",            "Hardware Acceleration",      IDC_HARDWARE},
+    {"SoftMode",            "Software Emulation (8 Bit)", IDC_SOFTWARE},
+    {"WindowMode",          "Windowed Mode",              IDC_WINDOWED},
+    {"GraphicsDetail",      "Graphics Detail",            IDC_DETAIL_LABEL},
+    {"ControlOptions",      "Control Options",            IDC_CONTROLS_FRAME},
+    {"DisableJoy",          "Disable Joypad",             IDC_DISABLE_JOYPAD},
+    {"DisableMouse",        "Disable Mouse",              IDC_DISABLE_MOUSE},
+    {"OK",                  "Save && Exit",               1},
+    {"Cancel",              "Cancel",                     2},
+};
+// clang-format on
+
+// The item texts of the lists.
+struct ListTexts {
+    LanguageText primary;
+    LanguageText secondary1;
+    LanguageText secondary2;
+    LanguageText advancedDetail;
+    LanguageText normalDetail;
+    LanguageText direct3D;
+    LanguageText softEmulation;
+    LanguageText depth16;
+    LanguageText depth32;
+};
+
+// Receives each label as soon as it is read.
+class LabelTarget {
+public:
+    virtual void SetLabel(int controlId, const Text& text) = 0;
+
+protected:
+    ~LabelTarget() = default;
+};
+
+namespace DialogTexts {
+
+void ReadLabels(const char* languageFile, LabelTarget& target);
+
+// [Dropdown] Primary, Secondary1, Secondary2, AdvancedDetail, NormalDetail,
+// Direct3D, SoftEmulation, then [ResolutionsB] 16Bit and 32Bit.
+void ReadListTexts(const char* languageFile, ListTexts& texts);
+
+// PreTitle, a blank, the game title, a blank, PostTitle: each blank only
+// beside a non-empty part. A caption too long is cut: it is only shown.
+void ComposeCaption(const char* languageFile, const Text& gameTitle, FixedText<kCaptionCapacity>& caption);
+
+}  // namespace DialogTexts

@@ -1,0 +1,104 @@
+#include "SettingsModel.h"
+
+#include "DisplayModes.h"
+
+void SettingsModel::Load(const StoredChoices& stored, const Text& edition, const ListTexts& texts) {
+    edition_.Set(edition);
+    texts_ = texts;
+
+    controls_.adapter.Empty();
+    controls_.adapter.Add(texts.primary.Get());
+    controls_.adapter.Add(texts.secondary1.Get());
+    controls_.adapter.Add(texts.secondary2.Get());
+    controls_.adapter.Select(0);
+
+    controls_.detail.Empty();
+    controls_.detail.Add(texts.normalDetail.Get());
+    controls_.detail.Add(texts.advancedDetail.Get());
+    controls_.detail.Select(0);
+
+    controls_.resolution.Empty();
+    for (std::size_t i = 0; i < OfferedResolutions(edition); ++i) controls_.resolution.Add(kResolutions[i].label);
+    controls_.resolution.Select(kDefaultResolution);
+
+    controls_.colourDepth.Empty();
+    controls_.colourDepth.Add(texts.depth16.Get());
+    if (OffersDeepColour(edition)) controls_.colourDepth.Add(texts.depth32.Get());
+    controls_.colourDepth.Select(kDepth16);
+
+    for (int i = 1; i < 3; ++i)
+        if (stored.cardNo.Equals(kAdapterOptions[i])) controls_.adapter.Select(i);
+
+    if (stored.detail.IsEmpty()) controls_.detail.Select(1);
+
+    // A mode the edition does not offer leaves its list without a selection.
+    for (std::size_t i = 0; i < kResolutionCount; ++i) {
+        if (stored.screen.Equals(kResolutions[i].option16) || stored.screen.Equals(kResolutions[i].option32))
+            controls_.resolution.Select(static_cast<int>(i));
+        if (stored.screen.Equals(kResolutions[i].option16)) controls_.colourDepth.Select(kDepth16);
+        if (stored.screen.Equals(kResolutions[i].option32)) controls_.colourDepth.Select(kDepth32);
+    }
+
+    if (stored.win.Equals(kWindowedOption)) controls_.windowed.Check();
+    if (stored.jpd.Equals(kNoJoypadOption)) controls_.joypadDisabled.Check();
+    if (stored.msd.Equals(kNoMouseOption)) controls_.mouseDisabled.Check();
+
+    bool software = stored.software.Equals(kSoftwareOption);
+    if (software)
+        controls_.software.Check();
+    else
+        controls_.hardware.Check();
+    Describe(software ? texts.softEmulation : texts.direct3D);
+}
+
+void SettingsModel::Describe(const Text& acceleration) {
+    controls_.acceleration.Empty();
+    controls_.acceleration.Add(acceleration.Get());
+    controls_.acceleration.Select(0);
+}
+
+void SettingsModel::DetailCommand() {
+    if (controls_.detail.Selected() == 0) {
+        controls_.colourDepth.Empty();
+        controls_.colourDepth.Add(texts_.depth16.Get());
+        controls_.colourDepth.Select(kDepth16);
+    }
+    if (OffersDeepColour(edition_) && controls_.detail.Selected() == 1) {
+        controls_.colourDepth.Empty();
+        controls_.colourDepth.Add(texts_.depth16.Get());
+        controls_.colourDepth.Add(texts_.depth32.Get());
+        controls_.colourDepth.Select(kDepth32);
+    }
+}
+
+void SettingsModel::HardwareCommand() {
+    if (controls_.hardware.IsChecked()) Describe(texts_.direct3D);
+}
+
+void SettingsModel::SoftwareCommand() {
+    if (controls_.software.IsChecked()) Describe(texts_.softEmulation);
+}
+
+TunewickWrites SettingsModel::Save() const {
+    TunewickWrites writes;
+    int adapter = controls_.adapter.Selected();
+    if (adapter >= 0 && adapter < 3) writes.Add(KeyOf(Setting::CardNo).name, kAdapterOptions[adapter]);
+
+    int detail = controls_.detail.Selected();
+    if (detail == 0) writes.Add(KeyOf(Setting::Detail).name, kNormalDetailOption);
+    if (detail == 1) writes.Add(KeyOf(Setting::Detail).name, "");
+
+    int resolution = controls_.resolution.Selected();
+    int depth = controls_.colourDepth.Selected();
+    if (resolution >= 0 && resolution < static_cast<int>(kResolutionCount) && (depth == kDepth16 || depth == kDepth32))
+        writes.Add(KeyOf(Setting::Screen).name, depth == kDepth16 ? kResolutions[resolution].option16 : kResolutions[resolution].option32);
+
+    writes.Add(KeyOf(Setting::Software).name, controls_.software.IsChecked() ? kSoftwareOption : "");
+        if (controls_.windowed.IsChecked())
+        writes.Add(kWindowedKeyWhenSet, kWindowedOption);
+    else
+        writes.Add(KeyOf(Setting::Win).name, "");
+    writes.Add(KeyOf(Setting::JPd).name, controls_.joypadDisabled.IsChecked() ? kNoJoypadOption : "");
+    writes.Add(KeyOf(Setting::MSd).name, controls_.mouseDisabled.IsChecked() ? kNoMouseOption : "");
+    return writes;
+}

@@ -1,0 +1,44 @@
+#pragma once
+// The player's choices as the game settings file keeps them: engine options
+// in [Tunewick], read with their capacities and the editor's fallback "".
+#include "../config/GameSettingsFile.h"
+
+struct StoredChoices {
+    SettingText<Setting::CardNo> cardNo;
+    SettingText<Setting::Detail> detail;
+    SettingText<Setting::Software> software;
+    SettingText<Setting::Win> win;
+    SettingText<Setting::JPd> jpd;
+    SettingText<Setting::MSd> msd;
+    SettingText<Setting::Screen> screen;
+
+    // In the order CardNo, Detail, Software, Win, JPd, MSd, Screen.
+    void Read(const char* settingsFile);
+};
+
+// One write into [Tunewick]: key and value are texts of the program.
+struct TunewickWrite {
+    const char* key;
+    const char* value;
+};
+
+struct TunewickWrites {
+    static constexpr int kMost = 7;
+    TunewickWrite items[kMost];
+    int count = 0;
+
+    void Add(const char* key, const char* value) { items[count++] = TunewickWrite{key, value}; }
+    // Performs the writes in order; false at the first that fails.
+    bool WriteTo(const char* settingsFile) const;
+};
+
+// The engine options the editor stores; an empty text is the engine's default.
+inline constexpr const char* kAdapterOptions[] = {"", "-crd 1", "-crd 2"};
+inline constexpr char kNormalDetailOption[] = "-w3d";
+inline constexpr char kSoftwareOption[] = "-n3d";
+inline constexpr char kWindowedOption[] = "-wnd";
+inline constexpr char kNoJoypadOption[] = "-nj";
+inline constexpr char kNoMouseOption[] = "-nm";
+// Windowed mode is cleared under "Win" and set under "win": the same key to
+// the profile functions, which keep the spelling already in the file.
+inline constexpr char kWindowedKeyWhenSet[] = "win";

@@ -1,0 +1,24 @@
+// Identifiers of Tunewick's resources and of the settings dialog's controls.
+#pragma once
+
+#define IDI_TUNEWICK 1
+#define IDD_SETTINGS 101
+
+#define IDC_DISABLE_JOYPAD 1000
+#define IDC_ADAPTER 1004
+#define IDC_ACCELERATION 1005
+#define IDC_WINDOWED 1006
+#define IDC_DETAIL 1008
+#define IDC_SOFTWARE 1009
+#define IDC_DISABLE_MOUSE 1010
+#define IDC_HARDWARE 1011
+#define IDC_RESOLUTION 1012
+#define IDC_PICTURE 1013
+#define IDC_COLOUR_DEPTH 1014
+#define IDC_GRAPHICS_FRAME 1020
+#define IDC_ADAPTER_LABEL 1021
+#define IDC_ACCELERATION_LABEL 1022
+#define IDC_RESOLUTION_LABEL 1023
+#define IDC_COLOUR_DEPTH_LABEL 1024
+#define IDC_DETAIL_LABEL 1025
+#define IDC_CONTROLS_FRAME 1026
