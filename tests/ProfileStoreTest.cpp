@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "GameFolder.h"
 #include "GameSettingsFile.h"
@@ -96,6 +97,26 @@ TEST(ProfileStore, AnEmptyPathReadsTheFallback) {
     FixedText<8> value;
     EXPECT_EQ(ProfileStore::ReadValue("Game", "GameExe", "no_game_exe_defined", 100, value, ""), 7u);
     EXPECT_STREQ(value.Get(), "no_game");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ProfileStore, AReadOnlyFileIsLeftAsItWas) {
+    GameFolder game;
+    const std::string before = "[Tunewick]\r\nWin=-wnd\r\n";
+    game.Write("System/game.lxf", before);
+    std::filesystem::permissions("System/game.lxf",
+                                 std::filesystem::perms::owner_write | std::filesystem::perms::group_write |
+                                     std::filesystem::perms::others_write,
+                                 std::filesystem::perm_options::remove);
+#ifdef _WIN32
+    if (std::ofstream("System/game.lxf", std::ios::app))
+        GTEST_SKIP() << "this process may write read-only files (Wine run by root)";
+#endif
+    EXPECT_FALSE(ProfileStore::WriteValue("Tunewick", "Win", "", game.FullPath("System\\game.lxf").c_str()));
+    EXPECT_EQ(game.Read("System/game.lxf"), before);
 }
 
 }  // namespace
