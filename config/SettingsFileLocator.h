@@ -3,6 +3,7 @@
 // platform's search returns for a pattern such as "System/*.lxf", relative to
 // the current directory and without regard to letter case.
 #include "FixedText.h"
+#include "Platform.h"  // kMaxPath
 
 namespace SettingsFileLocator {
 

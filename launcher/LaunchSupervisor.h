@@ -1,0 +1,27 @@
+#pragma once
+// Runwick after its command is built: reports what keeps the game from
+// starting, starts it, waits for its window and keeps the game's icon on it
+// while the game runs. Every wait pauses, and ends at once with the game.
+#include "LaunchCommand.h"
+#include "LaunchPlatform.h"
+
+inline constexpr char kNoExecutableMessage[] = "No Game Executable Defined in LXF File";
+inline constexpr char kExecutableNotPresentMessage[] =
+    "Game Executable Either Not Present or Defined Incorrectly in LXF File";
+inline constexpr char kGamePathTooLongMessage[] = "Game Path Too Long or Defined Incorrectly in LXF File";
+inline constexpr char kCouldNotStartMessage[] = "Game Executable Could Not Be Started: ";
+
+// How often the window is looked for: found within 100 ms of appearing.
+inline constexpr unsigned kWindowSearchInterval = 50;
+// How often the icon is put on the window again, at most.
+inline constexpr unsigned kIconInterval = 200;
+// Without a process handle nothing says the game has ended: give up then.
+inline constexpr unsigned kWindowSearchWithoutProcess = 60000;
+
+inline constexpr unsigned long kErrorFileNotFound = 2;
+
+namespace LaunchSupervisor {
+
+void Run(LaunchPlatform& platform, LaunchOutcome outcome, const LaunchCommand& command);
+
+}  // namespace LaunchSupervisor

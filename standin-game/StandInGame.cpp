@@ -1,0 +1,121 @@
+// A stand-in for the game: a window captioned as [Startup] WinTitleOld of
+// the game folder's settings file, showing the parameter string it was
+// given and its working folder. A game author points GameExe at it to see
+// what the game would receive.
+//
+// For tests, from the environment:
+//   STANDIN_GAME_REPORT   file to write "parameters=", "folder=" and, on
+//                         exit, "ended=" (Unix time in milliseconds) to
+//   STANDIN_GAME_SECONDS  close the window after this many seconds
+//   STANDIN_GAME_CAPTION  use this caption instead
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "../config/GameSettingsFile.h"
+#include "../config/SettingsFileLocator.h"
+
+namespace {
+
+SettingText<Setting::WinTitleOld> caption;
+FixedText<32768> parameters;
+FixedText<kMaxPath> folder;
+FixedText<kMaxPath> report;
+
+// The command line is the program, quoted or not, one blank and the parameters.
+const char* ParametersOf(const char* commandLine) {
+    const char* p = commandLine;
+    if (*p == '"') {
+        for (++p; *p && *p != '"'; ++p) {
+        }
+        if (*p) ++p;
+    } else {
+        while (*p && *p != ' ' && *p != '\t') ++p;
+    }
+    return *p == ' ' ? p + 1 : p;
+}
+
+long long UnixMilliseconds() {
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER ticks;
+    ticks.LowPart = now.dwLowDateTime;
+    ticks.HighPart = now.dwHighDateTime;
+    return static_cast<long long>((ticks.QuadPart - 116444736000000000ULL) / 10000);
+}
+
+void Report(const char* mode, const char* key, const char* value) {
+    if (report.IsEmpty()) return;
+    if (FILE* file = std::fopen(report.Get(), mode)) {
+        std::fprintf(file, "%s=%s\n", key, value);
+        std::fclose(file);
+    }
+}
+
+LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            HDC dc = BeginPaint(window, &paint);
+            RECT area;
+            GetClientRect(window, &area);
+            InflateRect(&area, -16, -16);
+            FixedText<33000> text("This stands in for the game.\n\nParameters:\n\"");
+            text.Append(parameters);
+            text.Append("\"\n\nWorking folder:\n");
+            text.Append(folder);
+            SetBkMode(dc, TRANSPARENT);
+            DrawTextA(dc, text.Get(), -1, &area, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
+            EndPaint(window, &paint);
+            return 0;
+        }
+        case WM_TIMER:
+            DestroyWindow(window);
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+    FixedText<kMaxPath> settingsFile;
+    SettingsFileLocator::Locate(kSettingsFilePattern, settingsFile);
+    ReadSetting(Setting::WinTitleOld, Program::Runwick, caption, settingsFile.Get());
+    parameters.Set(ParametersOf(GetCommandLineA()));
+    folder.Adopt(GetCurrentDirectoryA(static_cast<DWORD>(folder.Capacity()), folder.Buffer()));
+
+    char value[kMaxPath];
+    if (GetEnvironmentVariableA("STANDIN_GAME_CAPTION", value, sizeof value)) caption.Set(value);
+    if (GetEnvironmentVariableA("STANDIN_GAME_REPORT", value, sizeof value)) report.Set(value);
+    Report("w", "parameters", parameters.Get());
+    Report("a", "folder", folder.Get());
+
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
+    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    windowClass.lpszClassName = "StandInGame";
+    RegisterClassA(&windowClass);
+    HWND window = CreateWindowA("StandInGame", caption.Get(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 640,
+                                360, nullptr, nullptr, instance, nullptr);
+    if (GetEnvironmentVariableA("STANDIN_GAME_SECONDS", value, sizeof value))
+        SetTimer(window, 1, static_cast<UINT>(std::atof(value) * 1000), nullptr);
+    ShowWindow(window, show);
+
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    char ended[32];
+    std::snprintf(ended, sizeof ended, "%lld", UnixMilliseconds());
+    Report("a", "ended", ended);
+    return 0;
+}

@@ -1,0 +1,159 @@
+// Runwick's supervision on a fake platform, where every step is seen: what
+// is reported, the order of each pass, what is released on every way out.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "../launcher/LaunchSupervisor.h"
+
+namespace {
+
+using Steps = std::vector<std::string>;
+
+class FakePlatform : public LaunchPlatform {
+public:
+    // The script: the window exists from the given look on; the process
+    // runs for the given number of waits that time out.
+    int windowFromLook = 1;
+    int runningWaits = 1000;
+    StartResult start{true, 0, reinterpret_cast<ProcessHandle>(0x50)};
+    IconHandle bigIcon = reinterpret_cast<IconHandle>(0xB1);
+    IconHandle smallIcon = reinterpret_cast<IconHandle>(0x51);
+    Steps steps;
+    std::vector<std::string> errors;
+    unsigned paused = 0;
+
+    StartResult Start(const LaunchCommand&) override {
+        steps.push_back("start");
+        return start;
+    }
+    void ShowError(const char* message) override { errors.push_back(message); }
+    void DescribeError(unsigned long error, Text& reason) override {
+        reason.Set(error == 5 ? "Access is denied." : "?");
+    }
+    WindowHandle FindGameWindow(const char* caption) override {
+        steps.push_back(std::string("find ") + caption);
+        return ++looks_ >= windowFromLook ? reinterpret_cast<WindowHandle>(0x77) : nullptr;
+    }
+    ProcessState WaitForProcess(ProcessHandle process, unsigned milliseconds) override {
+        steps.push_back("wait " + std::to_string(milliseconds));
+        if (!process) return ProcessState::CheckFailed;
+        return waits_++ < runningWaits ? ProcessState::Running : ProcessState::Ended;
+    }
+    void Pause(unsigned milliseconds) override { paused += milliseconds; }
+    void ExtractIcons(const char*, IconHandle& bigOut, IconHandle& smallOut) override {
+        steps.push_back("extract");
+        bigOut = bigIcon;
+        smallOut = smallIcon;
+    }
+    void SetIcon(WindowHandle, IconKind kind, IconHandle icon) override {
+        steps.push_back(std::string(kind == IconKind::Big ? "big " : "small ") + (icon ? "icon" : "none"));
+    }
+    void DestroyIcon(IconHandle icon) override {
+        if (icon) steps.push_back("destroy");
+    }
+    void CloseProcess(ProcessHandle process) override {
+        if (process) steps.push_back("close");
+    }
+
+private:
+    int looks_ = 0;
+    int waits_ = 0;
+};
+
+LaunchCommand Command(const char* iconFlag = "TRUE") {
+    LaunchCommand command;
+    command.windowTitle.Set("Night Run");
+    command.iconFlag.Set(iconFlag);
+    return command;
+}
+
+TEST(LaunchSupervisor, KeepsTheIconWhileTheGameRunsThenReleasesEverything) {
+    FakePlatform platform;
+    platform.windowFromLook = 3;
+    platform.runningWaits = 4;  // two while looking, two passes of icons
+    LaunchSupervisor::Run(platform, LaunchOutcome::Ready, Command());
+    EXPECT_EQ(platform.steps, (Steps{"start", "find Night Run", "wait 50", "find Night Run", "wait 50",
+                                     "find Night Run", "extract", "wait 0", "big icon", "small icon", "wait 200",
+                                     "big icon", "small icon", "wait 200", "destroy", "destroy", "close"}));
+    EXPECT_TRUE(platform.errors.empty());
+}
+
+TEST(LaunchSupervisor, WithoutTheIconFlagItLeavesOnceTheWindowIsFound) {
+    for (const char* flag : {"FALSE", "true", ""}) {
+        FakePlatform platform;
+        LaunchSupervisor::Run(platform, LaunchOutcome::Ready, Command(flag));
+        EXPECT_EQ(platform.steps, (Steps{"start", "find Night Run", "extract", "destroy", "destroy", "close"}));
+    }
+}
+
+TEST(LaunchSupervisor, AGameThatEndsBeforeItsWindowIsFoundIsNotWaitedFor) {
+    FakePlatform platform;
+    platform.windowFromLook = 1000;
+    platform.runningWaits = 2;
+    LaunchSupervisor::Run(platform, LaunchOutcome::Ready, Command());
+    EXPECT_EQ(platform.steps, (Steps{"start", "find Night Run", "wait 50", "find Night Run", "wait 50",
+                                     "find Night Run", "wait 50", "close"}));
+}
+
+TEST(LaunchSupervisor, WithoutAProcessHandleTheSearchIsBoundedAndNoIconIsSet) {
+    FakePlatform platform;
+    platform.start.process = nullptr;
+    platform.windowFromLook = 1000000;
+    LaunchSupervisor::Run(platform, LaunchOutcome::Ready, Command());
+    EXPECT_GE(platform.paused, kWindowSearchWithoutProcess - kWindowSearchInterval);
+    EXPECT_LE(platform.paused, kWindowSearchWithoutProcess);
+    EXPECT_EQ(platform.steps.back(), "find Night Run");
+
+    FakePlatform found;
+    found.start.process = nullptr;
+    LaunchSupervisor::Run(found, LaunchOutcome::Ready, Command());
+    EXPECT_EQ(found.steps, (Steps{"start", "find Night Run", "extract", "wait 0", "destroy", "destroy"}))
+        << "the first check fails: nothing is sent";
+}
+
+TEST(LaunchSupervisor, TheGameEndingBetweenTwoPassesStopsTheNextOne) {
+    FakePlatform platform;
+    platform.runningWaits = 1;
+    LaunchSupervisor::Run(platform, LaunchOutcome::Ready, Command());
+    EXPECT_EQ(platform.steps, (Steps{"start", "find Night Run", "extract", "wait 0", "big icon", "small icon",
+                                     "wait 200", "destroy", "destroy", "close"}));
+}
+
+TEST(LaunchSupervisor, AnIconFileWithoutIconsClearsTheWindowIcons) {
+    FakePlatform platform;
+    platform.bigIcon = platform.smallIcon = nullptr;
+    platform.runningWaits = 1;
+    LaunchSupervisor::Run(platform, LaunchOutcome::Ready, Command());
+    EXPECT_EQ(platform.steps, (Steps{"start", "find Night Run", "extract", "wait 0", "big none", "small none",
+                                     "wait 200", "close"}));
+}
+
+struct ReportCase {
+    LaunchOutcome outcome;
+    bool started;
+    unsigned long error;
+    const char* message;
+};
+
+TEST(LaunchSupervisor, EachFaultIsOneBoxAndNothingElseHappens) {
+    const ReportCase cases[] = {
+        {LaunchOutcome::NoExecutableDefined, true, 0, "No Game Executable Defined in LXF File"},
+        {LaunchOutcome::ExecutableNotFound, true, 0,
+         "Game Executable Either Not Present or Defined Incorrectly in LXF File"},
+        {LaunchOutcome::GamePathTooLong, true, 0, "Game Path Too Long or Defined Incorrectly in LXF File"},
+        {LaunchOutcome::Ready, false, 2, "Game Executable Either Not Present or Defined Incorrectly in LXF File"},
+        {LaunchOutcome::Ready, false, 5, "Game Executable Could Not Be Started: Access is denied."},
+    };
+    for (const ReportCase& c : cases) {
+        SCOPED_TRACE(c.message);
+        FakePlatform platform;
+        platform.start = StartResult{c.started, c.error, nullptr};
+        LaunchSupervisor::Run(platform, c.outcome, Command());
+        EXPECT_EQ(platform.errors, std::vector<std::string>{c.message});
+        EXPECT_LE(platform.steps.size(), 1u) << "at most the start: no window is looked for";
+    }
+}
+
+}  // namespace

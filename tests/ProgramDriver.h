@@ -1,0 +1,39 @@
+#pragma once
+// Starting the project's programs as a player would, in a game folder, and
+// watching the windows they show. Windows only: these tests run under Wine.
+#include <windows.h>
+
+#include <map>
+#include <string>
+
+// The path of a program built beside the test program.
+std::string ProgramBeside(const char* name);
+
+class RunningProgram {
+public:
+    RunningProgram(const std::string& program, const std::string& folder);
+    ~RunningProgram();
+    RunningProgram(const RunningProgram&) = delete;
+    RunningProgram& operator=(const RunningProgram&) = delete;
+
+    bool Started() const { return process_ != nullptr; }
+    // True when it ended within the time; its exit code then is in exitCode.
+    bool WaitForExit(DWORD milliseconds);
+    bool Running() { return WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
+    DWORD exitCode = 0xFFFFFFFF;
+
+private:
+    HANDLE process_ = nullptr;
+};
+
+// Polls for a top-level window with the caption; null after the time.
+HWND WaitForWindow(const char* caption, DWORD milliseconds);
+
+// A window's text, read through the wide call that works across processes.
+std::string WindowText(HWND window);
+
+// Unix time in milliseconds, as the stand-in game reports it.
+long long UnixMilliseconds();
+
+// key=value lines of a file.
+std::map<std::string, std::string> ReadReport(const std::string& path);

@@ -1,0 +1,188 @@
+// The real Runwick.exe in game folders, starting the stand-in game: what
+// the game receives, the error boxes a player sees, how long Runwick stays.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <cstring>
+#include <string>
+
+#include "GameFolder.h"
+#include "Platform.h"
+#include "ProgramDriver.h"
+
+namespace {
+
+// The stand-in game closes its window after STANDIN_GAME_SECONDS and
+// reports to STANDIN_GAME_REPORT; Runwick's environment passes to it.
+class RunwickTest : public testing::Test {
+protected:
+    void SetUp() override {
+        report = game.FullPath("report.txt");
+        SetEnvironmentVariableA("STANDIN_GAME_REPORT", report.c_str());
+        SetEnvironmentVariableA("STANDIN_GAME_CAPTION", nullptr);
+        GameRunsFor("0.3");
+    }
+    // A game still running would be taken for the next test's game.
+    void TearDown() override {
+        if (ReadReport(report).count("folder")) WaitForGameEnd();
+    }
+
+    static void GameRunsFor(const char* seconds) { SetEnvironmentVariableA("STANDIN_GAME_SECONDS", seconds); }
+
+    void WriteSettings(const std::string& gameAndMore) {
+        game.Write("System/game.lxf", "[Game]\r\nGameExe=" + ProgramBeside("StandInGame.exe") + "\r\n" + gameAndMore);
+    }
+
+    // Runs Runwick until it and the game it started have ended; the
+    // stand-in's report of what it got.
+    std::map<std::string, std::string> Launch() {
+        std::filesystem::remove(report);
+        RunningProgram runwick(ProgramBeside("Runwick.exe"), game.Root().string());
+        EXPECT_TRUE(runwick.Started());
+        EXPECT_TRUE(runwick.WaitForExit(30000));
+        EXPECT_EQ(runwick.exitCode, 0u);
+        WaitForGameEnd();
+        return ReadReport(report);
+    }
+
+    void WaitForGameEnd() {
+        for (int i = 0; i < 200 && !ReadReport(report).count("ended"); ++i) Sleep(50);
+    }
+
+    std::string ShortForm(const std::string& relative) {
+        FixedText<kMaxPath> shortPath;
+        platform::ShortPath(game.FullPath(relative).c_str(), shortPath);
+        return shortPath.Get();
+    }
+
+    GameFolder game;
+    std::string report;
+};
+
+const char kQuickExit[] = "[Icon]\r\nIC=FALSE\r\n";
+
+TEST_F(RunwickTest, TheGameGetsTheWorkedExample) {
+    WriteSettings("GamePath=.\r\n" + std::string(kQuickExit) +
+                  "[Tunewick]\r\nCardNo=\r\nDetail=-w3d\r\nSoftware=\r\nWin=-wnd\r\nJPd=\r\nMSd=\r\n"
+                  "Screen=-d 800x600x16\r\n");
+    auto got = Launch();
+    EXPECT_EQ(got["parameters"], " -w3d -wnd -d 800x600x16 ");
+    EXPECT_EQ(got["folder"], game.FullPath("."));
+}
+
+TEST_F(RunwickTest, WithoutTunewickSectionTheGameStartsInRunwicksFolder) {
+    std::filesystem::create_directory(game.Root() / "bin");
+    WriteSettings(kQuickExit);
+    auto got = Launch();
+    EXPECT_EQ(got["parameters"], " -d 640x480x16 ");
+    EXPECT_EQ(got["folder"], game.FullPath("."));
+}
+
+TEST_F(RunwickTest, ZprFirstCommandLineLastAndTheGamePath) {
+    std::filesystem::create_directory(game.Root() / "bin");
+    WriteSettings("GamePath=bin\r\nZPR=+set game night\r\n[Settings]\r\nCommandLine=-log \"my log.txt\"\r\n" +
+                  std::string(kQuickExit));
+    auto got = Launch();
+    EXPECT_EQ(got["parameters"], " +set game night -d 640x480x16 -log \"my log.txt\"");
+    EXPECT_EQ(got["folder"], game.FullPath("bin"));
+}
+
+TEST_F(RunwickTest, TheSaveFolderInItsShortForm) {
+    WriteSettings("[Settings]\r\nSavedir=My Saves\r\n" + std::string(kQuickExit));
+    auto got = Launch();
+    EXPECT_TRUE(std::filesystem::is_directory(game.Root() / "My Saves"));
+    std::string option = "-dir " + ShortForm("My Saves");
+    EXPECT_EQ(got["parameters"], " " + option + " -d 640x480x16 ");
+    EXPECT_EQ(option.find(' ', 5), std::string::npos) << "the short form has no blanks: " << option;
+
+    std::string absolute = ShortForm(".") + "\\abs";
+    ASSERT_LT(absolute.size(), 50u);
+    WriteSettings("[Settings]\r\nSavedir=" + absolute + "\r\n" + kQuickExit);
+    got = Launch();
+    EXPECT_EQ(got["parameters"], " -dir " + ShortForm("abs") + " -d 640x480x16 ");
+}
+
+TEST_F(RunwickTest, AnUncreatableSaveFolderIsLeftOut) {
+    WriteSettings("[Settings]\r\nSavedir=no\\such\\folder\r\n" + std::string(kQuickExit));
+    EXPECT_EQ(Launch()["parameters"], " -d 640x480x16 ");
+}
+
+struct BoxCase {
+    const char* what;
+    std::string settings;
+    const char* message;
+    std::string folder = ".";  // where Runwick runs, below the game folder
+};
+
+// One box per fault: the test reads it, presses OK, and Runwick exits with 0.
+TEST_F(RunwickTest, EachFaultShowsOneErrorBox) {
+    // A folder deep enough that a GamePath of 99 characters passes the platform's limit.
+    std::filesystem::path deep = game.Root();
+    while (deep.string().size() < kMaxPath - 60) deep /= "deeper_folder";
+    std::string deepFolder = std::filesystem::relative(deep, game.Root()).string();
+    game.Write(deepFolder + "/g.exe", "");
+    game.Write("broken.exe", "this is no program");
+
+    const BoxCase cases[] = {
+        {"empty GameExe", "[Game]\r\nGameExe=\r\n", "No Game Executable Defined in LXF File"},
+        {"missing GameExe key", "[Game]\r\nTitle=Night\r\n",
+         "Game Executable Either Not Present or Defined Incorrectly in LXF File"},
+        {"missing program", "[Game]\r\nGameExe=missing.exe\r\n",
+         "Game Executable Either Not Present or Defined Incorrectly in LXF File"},
+        {"game path too long", "[Game]\r\nGameExe=g.exe\r\nGamePath=" + std::string(99, 'p') + "\r\n",
+         "Game Path Too Long or Defined Incorrectly in LXF File", deepFolder},
+        {"not a program", "[Game]\r\nGameExe=broken.exe\r\n", "Game Executable Could Not Be Started: "},
+    };
+    for (const BoxCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        game.Write(c.folder + "/System/game.lxf", c.settings);
+        RunningProgram runwick(ProgramBeside("Runwick.exe"), game.FullPath(c.folder));
+        HWND box = WaitForWindow("Error!", 20000);
+        ASSERT_NE(box, nullptr);
+        std::string message;
+        for (int i = 0; i < 100 && message.empty(); ++i, Sleep(50)) message = WindowText(GetDlgItem(box, 0xFFFF));
+        EXPECT_EQ(message.substr(0, std::strlen(c.message)), c.message) << message;
+        EXPECT_FALSE(runwick.WaitForExit(200)) << "the box waits for the player";
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        ASSERT_TRUE(runwick.WaitForExit(10000)) << "a second box would hold it";
+        EXPECT_EQ(runwick.exitCode, 0u);
+        EXPECT_EQ(FindWindowA(nullptr, "Error!"), nullptr);
+    }
+}
+
+TEST_F(RunwickTest, WithIconsRunwickStaysWhileTheGameRunsAndEndsWithIt) {
+    GameRunsFor("2");
+    WriteSettings("[Icon]\r\nIC=TRUE\r\n");
+    RunningProgram runwick(ProgramBeside("Runwick.exe"), game.Root().string());
+    ASSERT_NE(WaitForWindow("Quillforge", 20000), nullptr);
+    EXPECT_FALSE(runwick.WaitForExit(1000)) << "it keeps the icon while the game runs";
+    ASSERT_TRUE(runwick.WaitForExit(20000));
+    long long runwickEnded = UnixMilliseconds();
+    auto got = ReadReport(report);
+    ASSERT_TRUE(got.count("ended"));
+    EXPECT_LT(runwickEnded - std::stoll(got["ended"]), 1000) << "Runwick ends promptly with the game";
+    EXPECT_EQ(runwick.exitCode, 0u);
+}
+
+TEST_F(RunwickTest, WithoutIconsRunwickLeavesTheGameRunning) {
+    GameRunsFor("5");
+    WriteSettings(kQuickExit);
+    RunningProgram runwick(ProgramBeside("Runwick.exe"), game.Root().string());
+    ASSERT_TRUE(runwick.WaitForExit(4000));
+    EXPECT_FALSE(ReadReport(report).count("ended")) << "the game still runs";
+    EXPECT_NE(FindWindowA(nullptr, "Quillforge"), nullptr);
+}
+
+TEST_F(RunwickTest, AGameWithAnotherCaptionDoesNotKeepRunwickWaiting) {
+    GameRunsFor("1");
+    SetEnvironmentVariableA("STANDIN_GAME_CAPTION", "Another Caption");
+    WriteSettings("[Startup]\r\nWinTitleOld=Night Run\r\n");
+    RunningProgram runwick(ProgramBeside("Runwick.exe"), game.Root().string());
+    ASSERT_TRUE(runwick.WaitForExit(20000));
+    long long runwickEnded = UnixMilliseconds();
+    auto got = ReadReport(report);
+    ASSERT_TRUE(got.count("ended"));
+    EXPECT_LT(runwickEnded - std::stoll(got["ended"]), 1000);
+}
+
+}  // namespace
