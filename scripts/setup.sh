@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake make g++ libgtest-dev googletest
           g++-mingw-w64-i686 g++-mingw-w64-x86-64
-          wine64 wine32:i386 xvfb xauth imagemagick)
+          wine64 wine32:i386 xvfb xauth imagemagick xdotool)
 
 missing=()
 for package in "${packages[@]}"; do

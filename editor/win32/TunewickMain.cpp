@@ -1,0 +1,15 @@
+// Tunewick: the game's settings, in one modal dialog. No arguments; it
+// always exits with 0, whatever the dialog's result.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "../resource.h"
+#include "SettingsDialog.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    // The current visual styles come with the common controls library.
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_SETTINGS), nullptr, SettingsDialogProc, 0);
+    return 0;
+}
