@@ -18,6 +18,7 @@ RunningProgram::RunningProgram(const std::string& program, const std::string& fo
                        &startup, &info)) {
         CloseHandle(info.hThread);
         process_ = info.hProcess;
+        id_ = info.dwProcessId;
     }
 }
 
@@ -31,6 +32,39 @@ bool RunningProgram::WaitForExit(DWORD milliseconds) {
     if (WaitForSingleObject(process_, milliseconds) != WAIT_OBJECT_0) return false;
     GetExitCodeProcess(process_, &exitCode);
     return true;
+}
+
+namespace {
+
+struct DialogSearch {
+    DWORD process;
+    HWND other;
+    HWND found;
+};
+
+BOOL CALLBACK TakeDialog(HWND window, LPARAM context) {
+    auto& search = *reinterpret_cast<DialogSearch*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char className[16] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (owner != search.process || window == search.other || !IsWindowVisible(window) ||
+        std::string(className) != "#32770")
+        return TRUE;
+    search.found = window;
+    return FALSE;
+}
+
+}  // namespace
+
+HWND RunningProgram::WaitForDialog(DWORD milliseconds, HWND other) const {
+    for (DWORD waited = 0; waited < milliseconds; waited += 20) {
+        DialogSearch search{id_, other, nullptr};
+        EnumWindows(TakeDialog, reinterpret_cast<LPARAM>(&search));
+        if (search.found) return search.found;
+        Sleep(20);
+    }
+    return nullptr;
 }
 
 HWND WaitForWindow(const char* caption, DWORD milliseconds) {
@@ -67,4 +101,48 @@ std::map<std::string, std::string> ReadReport(const std::string& path) {
         if (equals != std::string::npos) report[line.substr(0, equals)] = line.substr(equals + 1);
     }
     return report;
+}
+
+std::vector<std::string> ComboItems(HWND combo) {
+    std::vector<std::string> items;
+    LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        wchar_t wide[512] = {};
+        SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(wide));
+        char text[1024] = {};
+        WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+        items.push_back(text);
+    }
+    return items;
+}
+
+int ComboSelection(HWND combo) {
+    return static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
+}
+
+bool IsChecked(HWND button) {
+    return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void ChooseItem(HWND dialog, int comboId, int position) {
+    HWND combo = GetDlgItem(dialog, comboId);
+    SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(comboId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+}
+
+void Click(HWND dialog, int buttonId) {
+    SendMessageW(GetDlgItem(dialog, buttonId), BM_CLICK, 0, 0);
+}
+
+void PostClick(HWND dialog, int buttonId) {
+    PostMessageW(GetDlgItem(dialog, buttonId), BM_CLICK, 0, 0);
+}
+
+void PressKey(HWND dialog, WPARAM key) {
+    GUITHREADINFO gui = {};
+    gui.cbSize = sizeof gui;
+    GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &gui);
+    HWND target = gui.hwndFocus ? gui.hwndFocus : dialog;
+    PostMessageW(target, WM_KEYDOWN, key, 1);
+    PostMessageW(target, WM_KEYUP, key, 0xC0000001);
 }

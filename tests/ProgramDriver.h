@@ -5,6 +5,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 // The path of a program built beside the test program.
 std::string ProgramBeside(const char* name);
@@ -20,10 +21,13 @@ public:
     // True when it ended within the time; its exit code then is in exitCode.
     bool WaitForExit(DWORD milliseconds);
     bool Running() { return WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
+    // Its visible dialog (or message box), polled for; null after the time.
+    HWND WaitForDialog(DWORD milliseconds, HWND other = nullptr) const;
     DWORD exitCode = 0xFFFFFFFF;
 
 private:
     HANDLE process_ = nullptr;
+    DWORD id_ = 0;
 };
 
 // Polls for a top-level window with the caption; null after the time.
@@ -31,6 +35,19 @@ HWND WaitForWindow(const char* caption, DWORD milliseconds);
 
 // A window's text, read through the wide call that works across processes.
 std::string WindowText(HWND window);
+
+// A combo box's items and selection, read as a test program can under Wine.
+std::vector<std::string> ComboItems(HWND combo);
+int ComboSelection(HWND combo);
+bool IsChecked(HWND button);
+
+// The player's acts. A posted click returns at once, for a click that may
+// open a message box.
+void ChooseItem(HWND dialog, int comboId, int position);
+void Click(HWND dialog, int buttonId);
+void PostClick(HWND dialog, int buttonId);
+// A key pressed on the control that has the keyboard focus.
+void PressKey(HWND dialog, WPARAM key);
 
 // Unix time in milliseconds, as the stand-in game reports it.
 long long UnixMilliseconds();

@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "../../config/SettingsFileLocator.h"
+#include "../../config/win32/FirstIcon.h"
 #include "../DialogTexts.h"
 #include "../SettingsModel.h"
 #include "../resource.h"
@@ -76,7 +77,7 @@ BOOL OnInitDialog(HWND dialog) {
     ReadSetting(Setting::SIcon, Program::Tunewick, iconFile, settingsFile.Get());
 
     if (IsFlagSet(iconFlag)) {
-        ExtractIconExA(iconFile.Get(), 0, &bigIcon, &smallIcon, 1);
+        ExtractFirstIcon(iconFile.Get(), bigIcon, smallIcon);
         SendMessageA(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon));
         SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
     }

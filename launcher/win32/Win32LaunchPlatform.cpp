@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "../../config/win32/FirstIcon.h"
 #include "../LaunchCommand.h"
 
 StartResult Win32LaunchPlatform::Start(const LaunchCommand& command) {
@@ -61,9 +62,9 @@ void Win32LaunchPlatform::Pause(unsigned milliseconds) {
 }
 
 void Win32LaunchPlatform::ExtractIcons(const char* file, IconHandle& bigIcon, IconHandle& smallIcon) {
-    HICON large = nullptr;
-    HICON small16 = nullptr;
-    ExtractIconExA(file, 0, &large, &small16, 1);
+    HICON large;
+    HICON small16;
+    ExtractFirstIcon(file, large, small16);
     bigIcon = large;
     smallIcon = small16;
 }
