@@ -1,6 +1,8 @@
 #!/bin/bash
-# Builds the three presets and runs every test: natively on the portable back
-# end, and the Windows builds under Wine on a virtual display.
+# Builds every preset and runs every test: natively on the portable back end
+# (also under AddressSanitizer and UndefinedBehaviorSanitizer), the 32-bit
+# Windows build with all its tests under Wine on a virtual display, the
+# 64-bit one with its unit tests, then a short run of each fuzzer.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh || exit 1
@@ -10,24 +12,27 @@ run_preset() {
   local preset=$1
   shift
   echo "=== $preset"
-  if ! cmake --preset "$preset" >/dev/null || ! cmake --build --preset "$preset" -j2 >/dev/null; then
-    # Build again, quietly no more, so the errors show.
-    cmake --build --preset "$preset" -j1 2>&1 | tail -40
+  if ! cmake --preset "$preset" >/dev/null || ! cmake --build --preset "$preset" >/dev/null 2>build-errors.log; then
+    tail -n 40 build-errors.log
     failed+=("$preset (build)")
     return
   fi
-  "$@" ctest --preset "$preset" || failed+=("$preset")
+  "$@" || failed+=("$preset")
 }
 
 stop_wine() {
   WINEPREFIX="$PWD/build/$1/wineprefix" /usr/lib/wine/wineserver -k 2>/dev/null || true
 }
 
-run_preset native
-run_preset windows-x86 xvfb-run -a
+run_preset native ctest --preset native
+run_preset native-sanitize ctest --preset native-sanitize
+run_preset windows-x86 xvfb-run -a ctest --preset windows-x86
 stop_wine windows-x86
-run_preset windows xvfb-run -a
+run_preset windows xvfb-run -a ctest --preset windows -E "end_to_end|settings_dialog"
 stop_wine windows
+echo "=== fuzz"
+bash scripts/fuzz.sh || failed+=("fuzz")
+rm -f build-errors.log
 
 if [ ${#failed[@]} -gt 0 ]; then
   echo "FAILED: ${failed[*]}"

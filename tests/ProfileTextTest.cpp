@@ -113,6 +113,8 @@ const WriteCase kWrites[] = {
     {"first of duplicate keys", "[A]\nk=1\nk=2\n", "A", "K", "3", "[A]\nk=3\nk=2\n"},
     {"gives a key without = its value", "[A]\nk\n", "A", "k", "v", "[A]\nk=v\n"},
     {"CR line ends", "[A]\rx=1\r", "A", "k", "2", "[A]\rx=1\rk=2\r"},
+    {"CR line ends after LF ones", "[X]\r\nq=1\r\n[A]\rx=1\r", "A", "k", "2", "[X]\r\nq=1\r\n[A]\rx=1\rk=2\r"},
+    {"LF line ends before CR ones", "[A]\nx=1\n[B]\ry=1\r", "A", "k", "2", "[A]\nx=1\nk=2\n[B]\ry=1\r"},
     {"same value leaves the line alone", "[A]\n  k =  v \n", "A", "k", "v", "[A]\n  k =  v \n"},
     {"blanks around the replaced line", "[A]\n  Key =  \"v\"  \n", "A", "key", "w", "[A]\nKey=w\n"},
     {"UTF-8 byte-order mark stays", "\xEF\xBB\xBF[A]\nk=1\n", "A", "k", "2", "\xEF\xBB\xBF[A]\nk=2\n"},

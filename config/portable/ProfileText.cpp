@@ -139,11 +139,17 @@ std::size_t Deliver(std::string_view value, char* out, std::size_t capacity) {
     return count;
 }
 
-std::string_view LineEnding(std::string_view text) {
-    std::size_t stop = text.find_first_of("\r\n");
-    if (stop == std::string_view::npos) return "\r\n";
-    if (text[stop] == '\r' && stop + 1 < text.size() && text[stop + 1] == '\n') return "\r\n";
-    return text[stop] == '\r' ? "\r" : "\n";
+// The line end for lines added at position at. Lines end at '\n' while one
+// follows; where none follows, lines split at '\r' must go on doing so.
+std::string_view LineEndingAt(std::string_view text, std::size_t at) {
+    if (text.find('\n', at) == std::string_view::npos) {
+        std::size_t lineStart = at == 0 ? std::string_view::npos : text.rfind('\n', at - 1);
+        lineStart = lineStart == std::string_view::npos ? 0 : lineStart + 1;
+        if (text.substr(lineStart, at - lineStart).find('\r') != std::string_view::npos) return "\r";
+    }
+    std::size_t newline = text.find('\n');
+    if (newline == std::string_view::npos) return "\r\n";
+    return newline > 0 && text[newline - 1] == '\r' ? "\r\n" : "\n";
 }
 
 bool EndsLine(std::string_view text) {
@@ -183,7 +189,6 @@ std::size_t ReadValue(const std::string* contents, const char* section, const ch
 void WriteValue(std::string& contents, const char* section, const char* key, const char* value) {
     std::string_view sectionName = Trim(section);
     std::string_view keyName = Trim(key);
-    std::string_view ending = LineEnding(contents);
     Place place = Find(contents, sectionName, keyName);
 
     if (place.keyFound) {
@@ -195,18 +200,16 @@ void WriteValue(std::string& contents, const char* section, const char* key, con
         return;
     }
 
-    std::string entry(keyName);
-    entry.append("=").append(value).append(ending);
-    if (place.sectionFound) {
-        std::size_t at = place.sectionLastLineEnd;
-        if (!EndsLine(std::string_view(contents).substr(0, at))) entry.insert(0, ending);
-        contents.insert(at, entry);
-        return;
+    std::size_t at = place.sectionFound ? place.sectionLastLineEnd : contents.size();
+    std::string ending(LineEndingAt(contents, at));
+    std::string added;
+    if (!EndsLine(std::string_view(contents).substr(0, at))) added.append(ending);
+    if (!place.sectionFound) {
+        if (NeedsSeparator(contents + added)) added.append(ending);
+        added.append("[").append(sectionName).append("]").append(ending);
     }
-
-    if (!EndsLine(contents)) contents.append(ending);
-    if (NeedsSeparator(contents)) contents.append(ending);
-    contents.append("[").append(sectionName).append("]").append(ending).append(entry);
+    added.append(keyName).append("=").append(value).append(ending);
+    contents.insert(at, added);
 }
 
 }  // namespace profile_text
