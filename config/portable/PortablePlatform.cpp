@@ -84,6 +84,37 @@ std::string OnDisk(const char* path) {
     return out;
 }
 
+// Profile files may be UTF-16, marked by their byte-order mark. They are
+// read as 8-bit text (characters past 255 become '?') and written back in
+// the encoding they had.
+enum class Encoding { Bytes, Utf16LittleEndian, Utf16BigEndian };
+
+Encoding Decode(std::string& contents) {
+    if (contents.size() < 2) return Encoding::Bytes;
+    bool little = contents.compare(0, 2, "\xFF\xFE") == 0;
+    bool big = contents.compare(0, 2, "\xFE\xFF") == 0;
+    if (!little && !big) return Encoding::Bytes;
+    std::string text;
+    for (std::size_t i = 2; i + 1 < contents.size(); i += 2) {
+        unsigned char low = static_cast<unsigned char>(contents[little ? i : i + 1]);
+        unsigned char high = static_cast<unsigned char>(contents[little ? i + 1 : i]);
+        text += high ? '?' : static_cast<char>(low);
+    }
+    contents.swap(text);
+    return little ? Encoding::Utf16LittleEndian : Encoding::Utf16BigEndian;
+}
+
+std::string Encode(const std::string& text, Encoding encoding) {
+    if (encoding == Encoding::Bytes) return text;
+    bool little = encoding == Encoding::Utf16LittleEndian;
+    std::string bytes = little ? "\xFF\xFE" : "\xFE\xFF";
+    for (char c : text) {
+        bytes += little ? c : '\0';
+        bytes += little ? '\0' : c;
+    }
+    return bytes;
+}
+
 bool LoadFile(const std::string& path, std::string& contents) {
     struct stat info;
     if (!Exists(path, &info) || !S_ISREG(info.st_mode)) return false;
@@ -125,6 +156,7 @@ std::size_t ReadProfileValue(const char* section, const char* key, const char* f
                               char* out, std::size_t capacity, const char* path) {
     std::string contents;
     bool loaded = LoadFile(OnDisk(path), contents);
+    Decode(contents);
     return profile_text::ReadValue(loaded ? &contents : nullptr, section, key, fallback, out,
                                    capacity);
 }
@@ -134,16 +166,18 @@ bool WriteProfileValue(const char* section, const char* key, const char* value,
     std::string file = OnDisk(path);
     std::string contents;
     mode_t mode = 0644;
+    Encoding encoding = Encoding::Bytes;
     struct stat info;
     if (Exists(file, &info)) {
         if (!S_ISREG(info.st_mode) || !(info.st_mode & S_IWUSR)) return false;
         if (!LoadFile(file, contents)) return false;
+        encoding = Decode(contents);
         mode = info.st_mode & 07777;
     }
     std::string before = contents;
     profile_text::WriteValue(contents, section, key, value);
     if (contents == before) return true;
-    return ReplaceFile(file, contents, mode);
+    return ReplaceFile(file, Encode(contents, encoding), mode);
 }
 
 bool SearchEntries(const char* pattern, bool (*visit)(const FoundEntry&, void* context),

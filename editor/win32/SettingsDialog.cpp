@@ -105,12 +105,15 @@ void EndSettingsDialog(HWND dialog, INT_PTR result) {
 // The player's choices stay in the dialog, so the player can try again.
 void ReportSaveFailure(HWND dialog) {
     FixedText<kMaxPath + 128> message;
-    if (settingsFileFound) {
+    if (settingsFile.IsEmpty()) {
+        message.Set("The settings could not be saved: the path of the settings file is too long for Windows.");
+    } else if (settingsFileFound) {
         message.Set("The settings could not be saved to\n");
+        message.Append(settingsFile);
     } else {
         message.Set("The settings could not be saved: there is no settings file (*.lxf) in\n");
+        message.Append(settingsFile);
     }
-    message.Append(settingsFile);
     MessageBoxA(dialog, message.Get(), "Error!", MB_OK | MB_ICONEXCLAMATION);
 }
 
