@@ -187,12 +187,15 @@ TEST_F(TunewickTest, EnterSavesAndOpensLaunchExe) {
     for (int i = 0; i < 100 && !ReadReport(report).count("ended"); ++i) Sleep(50);
 }
 
-TEST_F(TunewickTest, WithoutLaunchExeTheSaveStillCloses) {
-    game.Write("System/game.lxf", "[Settings]\r\nQFV=Varo\r\n");
-    HWND dialog = Open();
-    PostClick(dialog, IDOK);
-    ExpectClosed();
-    EXPECT_EQ(Read(settingsFile, "Tunewick", "Screen"), "-d 640x480x16");
+TEST_F(TunewickTest, AnEmptyOrMissingLaunchExeStillSavesAndCloses) {
+    for (const char* launchExe : {"", "missing.exe"}) {
+        SCOPED_TRACE(launchExe);
+        game.Write("System/game.lxf", std::string("[Settings]\r\nQFV=Varo\r\nLaunchExe=") + launchExe + "\r\n");
+        HWND dialog = Open();
+        PostClick(dialog, IDOK);
+        ExpectClosed();
+        EXPECT_EQ(Read(settingsFile, "Tunewick", "Screen"), "-d 640x480x16");
+    }
 }
 
 TEST_F(TunewickTest, AModeThePlennEditionDoesNotOfferSurvivesASave) {
