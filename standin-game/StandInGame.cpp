@@ -15,6 +15,7 @@
 
 #include "../config/GameSettingsFile.h"
 #include "../config/SettingsFileLocator.h"
+#include "UnixTime.h"
 
 namespace {
 
@@ -34,15 +35,6 @@ const char* ParametersOf(const char* commandLine) {
         while (*p && *p != ' ' && *p != '\t') ++p;
     }
     return *p == ' ' ? p + 1 : p;
-}
-
-long long UnixMilliseconds() {
-    FILETIME now;
-    GetSystemTimeAsFileTime(&now);
-    ULARGE_INTEGER ticks;
-    ticks.LowPart = now.dwLowDateTime;
-    ticks.HighPart = now.dwHighDateTime;
-    return static_cast<long long>((ticks.QuadPart - 116444736000000000ULL) / 10000);
 }
 
 void Report(const char* mode, const char* key, const char* value) {

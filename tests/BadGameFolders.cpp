@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
 
 namespace fs = std::filesystem;
 using namespace std::string_literals;
@@ -112,4 +113,24 @@ const std::vector<BadGameFolder>& BadGameFolders() {
          kWindowedParameters, "", false, true},
     };
     return folders;
+}
+
+std::map<std::string, std::string> Snapshot(const GameFolder& game) {
+    std::map<std::string, std::string> files;
+    std::error_code ignored;
+    for (auto& entry : fs::recursive_directory_iterator(game.Root(), ignored))
+        if (entry.is_regular_file() && entry.path().filename() != "report.txt")
+            files[entry.path().string()] = game.Read(fs::relative(entry.path(), game.Root()).string());
+    return files;
+}
+
+bool ReadOnlyFilesHonoured(const GameFolder& game) {
+#ifdef _WIN32
+    game.Write("probe", "");
+    fs::permissions(game.Root() / "probe", fs::perms::owner_write, fs::perm_options::remove);
+    return !std::ofstream((game.Root() / "probe").string(), std::ios::app);
+#else
+    (void)game;
+    return true;
+#endif
 }

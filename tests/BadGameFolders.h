@@ -2,6 +2,7 @@
 // Game folders gone wrong, and what each program must make of them. Both
 // the logic (natively and under Wine) and the real programs (under Wine)
 // are tested on every one of them.
+#include <map>
 #include <string>
 #include <vector>
 
@@ -21,5 +22,12 @@ struct BadGameFolder {
 };
 
 const std::vector<BadGameFolder>& BadGameFolders();
+
+// Every file below the game folder (but the stand-in's report), byte for byte.
+std::map<std::string, std::string> Snapshot(const GameFolder& game);
+
+// False where this process may write a read-only file (Wine run by root);
+// the portable back end takes the owner's permission for the attribute.
+bool ReadOnlyFilesHonoured(const GameFolder& game);
 
 extern const char kNotPresentMessage[];

@@ -13,15 +13,6 @@
 
 namespace {
 
-std::map<std::string, std::string> Snapshot(const GameFolder& game) {
-    std::map<std::string, std::string> files;
-    std::error_code ignored;
-    for (auto& entry : std::filesystem::recursive_directory_iterator(game.Root(), ignored))
-        if (entry.is_regular_file() && entry.path().filename() != "report.txt")
-            files[entry.path().string()] = game.Read(std::filesystem::relative(entry.path(), game.Root()).string());
-    return files;
-}
-
 // The text of the message box a program shows, once it has one; the box is
 // then closed with OK.
 std::string AnswerBox(const RunningProgram& program, HWND besides = nullptr) {
@@ -32,13 +23,6 @@ std::string AnswerBox(const RunningProgram& program, HWND besides = nullptr) {
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     for (int i = 0; i < 100 && IsWindow(box); ++i) Sleep(50);
     return message;
-}
-
-bool ReadOnlyFilesHonoured(const GameFolder& game) {
-    game.Write("probe", "");
-    std::filesystem::permissions(game.Root() / "probe", std::filesystem::perms::owner_write,
-                                 std::filesystem::perm_options::remove);
-    return !std::ofstream((game.Root() / "probe").string(), std::ios::app);
 }
 
 class BadGameFolderTest : public testing::TestWithParam<BadGameFolder> {};

@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "../editor/ChoiceControls.h"
+#include "../editor/SettingsModel.h"
+#include "SettingsFileLocator.h"
 
 class FakeList : public ListObject {
 public:
@@ -37,4 +39,24 @@ struct FakeControls {
         return ChoiceControls{adapter,  acceleration, detail,   resolution,     colourDepth,
                               hardware, software,     windowed, joypadDisabled, mouseDisabled};
     }
+};
+
+// Tunewick without its window: opens the game folder's settings as the
+// dialog does, on fake controls, and saves into the settings file.
+struct FakeEditor {
+    FakeControls ui;
+    SettingsModel model{ui.Controls()};
+    FixedText<kMaxPath> settingsFile;
+
+    void Open() {
+        SettingsFileLocator::Locate(kSettingsFilePattern, settingsFile);
+        StoredChoices stored;
+        stored.Read(settingsFile.Get());
+        SettingText<Setting::QFV> edition;
+        ReadSetting(Setting::QFV, Program::Tunewick, edition, settingsFile.Get());
+        ListTexts texts;
+        DialogTexts::ReadListTexts("", texts);  // no language file: the English texts
+        model.Load(stored, edition, texts);
+    }
+    bool Save() { return model.Save().WriteTo(settingsFile.Get()); }
 };

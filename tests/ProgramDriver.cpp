@@ -83,15 +83,6 @@ std::string WindowText(HWND window) {
     return text;
 }
 
-long long UnixMilliseconds() {
-    FILETIME now;
-    GetSystemTimeAsFileTime(&now);
-    ULARGE_INTEGER ticks;
-    ticks.LowPart = now.dwLowDateTime;
-    ticks.HighPart = now.dwHighDateTime;
-    return static_cast<long long>((ticks.QuadPart - 116444736000000000ULL) / 10000);
-}
-
 std::map<std::string, std::string> ReadReport(const std::string& path) {
     std::map<std::string, std::string> report;
     std::ifstream in(path);

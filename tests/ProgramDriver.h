@@ -3,6 +3,8 @@
 // watching the windows they show. Windows only: these tests run under Wine.
 #include <windows.h>
 
+#include "../standin-game/UnixTime.h"
+
 #include <map>
 #include <string>
 #include <vector>
@@ -49,8 +51,6 @@ void PostClick(HWND dialog, int buttonId);
 // A key pressed on the control that has the keyboard focus.
 void PressKey(HWND dialog, WPARAM key);
 
-// Unix time in milliseconds, as the stand-in game reports it.
-long long UnixMilliseconds();
 
 // key=value lines of a file.
 std::map<std::string, std::string> ReadReport(const std::string& path);

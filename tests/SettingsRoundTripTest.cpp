@@ -3,31 +3,11 @@
 // builds the game's parameter string from it.
 #include <gtest/gtest.h>
 
-#include "../editor/SettingsModel.h"
 #include "../launcher/LaunchCommand.h"
 #include "FakeControls.h"
 #include "GameFolder.h"
-#include "SettingsFileLocator.h"
 
 namespace {
-
-struct Editor {
-    FakeControls ui;
-    SettingsModel model{ui.Controls()};
-    FixedText<kMaxPath> settingsFile;
-
-    void Open() {
-        SettingsFileLocator::Locate(kSettingsFilePattern, settingsFile);
-        StoredChoices stored;
-        stored.Read(settingsFile.Get());
-        SettingText<Setting::QFV> edition;
-        ReadSetting(Setting::QFV, Program::Tunewick, edition, settingsFile.Get());
-        ListTexts texts;
-        DialogTexts::ReadListTexts("", texts);
-        model.Load(stored, edition, texts);
-    }
-    bool Save() { return model.Save().WriteTo(settingsFile.Get()); }
-};
 
 std::string Parameters() {
     LaunchCommand command;
@@ -38,7 +18,7 @@ std::string Parameters() {
 TEST(SettingsRoundTrip, ThePlayersChoicesReachTheGame) {
     GameFolder game;
     game.Write("System/game.lxf", "[Game]\r\nGameExe=game.exe\r\n[Settings]\r\nQFV=Varo\r\n");
-    Editor editor;
+    FakeEditor editor;
     editor.Open();
     editor.ui.resolution.Select(5);  // "800 x 600"
     editor.ui.detail.Select(0);
@@ -53,7 +33,7 @@ TEST(SettingsRoundTrip, StoredValuesCompareOnceCutToTheirCapacity) {
     GameFolder game;
     game.Write("System/game.lxf",
                "[Tunewick]\nWin=-wndow\nSoftware=-n3dx\nJPd=-njx\nMSd=-nmx\nCardNo=-crd 1x\nScreen=-d 640x480x16x\n");
-    Editor editor;
+    FakeEditor editor;
     editor.Open();
     EXPECT_TRUE(editor.ui.windowed.checked);
     EXPECT_TRUE(editor.ui.software.checked);
@@ -68,7 +48,7 @@ TEST(SettingsRoundTrip, KeysWithEmptyValuesAndAModeNotOffered) {
     GameFolder game;
     game.Write("System/game.lxf",
                "[Game]\nGameExe=g.exe\n[Tunewick]\nCardNo=\nDetail=\nScreen=-d 1600x1200x32\n[Icon]\nIC=FALSE\n");
-    Editor editor;
+    FakeEditor editor;
     editor.Open();
     EXPECT_EQ(editor.ui.detail.selection, 1);
     EXPECT_EQ(editor.ui.resolution.selection, ListObject::kNoSelection);
@@ -78,7 +58,7 @@ TEST(SettingsRoundTrip, KeysWithEmptyValuesAndAModeNotOffered) {
 
 TEST(SettingsRoundTrip, WithoutASettingsFileTheSaveFails) {
     GameFolder game;
-    Editor editor;
+    FakeEditor editor;
     editor.Open();
     EXPECT_FALSE(editor.Save());
     EXPECT_FALSE(game.Exists("System"));
