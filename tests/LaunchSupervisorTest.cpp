@@ -48,16 +48,21 @@ public:
         smallOut = smallIcon;
     }
     void SetIcon(WindowHandle, IconKind kind, IconHandle icon) override {
-        steps.push_back(std::string(kind == IconKind::Big ? "big " : "small ") + (icon ? "icon" : "none"));
+        steps.push_back(std::string(kind == IconKind::Big ? "big " : "small ") + Name(icon));
     }
     void DestroyIcon(IconHandle icon) override {
-        if (icon) steps.push_back("destroy");
+        if (icon) steps.push_back("destroy " + Name(icon));
     }
     void CloseProcess(ProcessHandle process) override {
         if (process) steps.push_back("close");
     }
 
 private:
+    std::string Name(IconHandle icon) const {
+        if (!icon) return "none";
+        return icon == bigIcon ? "B" : icon == smallIcon ? "S" : "?";
+    }
+
     int looks_ = 0;
     int waits_ = 0;
 };
@@ -75,8 +80,8 @@ TEST(LaunchSupervisor, KeepsTheIconWhileTheGameRunsThenReleasesEverything) {
     platform.runningWaits = 4;  // two while looking, two passes of icons
     LaunchSupervisor::Run(platform, LaunchOutcome::Ready, Command());
     EXPECT_EQ(platform.steps, (Steps{"start", "find Night Run", "wait 50", "find Night Run", "wait 50",
-                                     "find Night Run", "extract", "wait 0", "big icon", "small icon", "wait 200",
-                                     "big icon", "small icon", "wait 200", "destroy", "destroy", "close"}));
+                                     "find Night Run", "extract", "wait 0", "big B", "small S", "wait 200",
+                                     "big B", "small S", "wait 200", "destroy B", "destroy S", "close"}));
     EXPECT_TRUE(platform.errors.empty());
 }
 
@@ -84,7 +89,7 @@ TEST(LaunchSupervisor, WithoutTheIconFlagItLeavesOnceTheWindowIsFound) {
     for (const char* flag : {"FALSE", "true", ""}) {
         FakePlatform platform;
         LaunchSupervisor::Run(platform, LaunchOutcome::Ready, Command(flag));
-        EXPECT_EQ(platform.steps, (Steps{"start", "find Night Run", "extract", "destroy", "destroy", "close"}));
+        EXPECT_EQ(platform.steps, (Steps{"start", "find Night Run", "extract", "destroy B", "destroy S", "close"}));
     }
 }
 
@@ -109,7 +114,7 @@ TEST(LaunchSupervisor, WithoutAProcessHandleTheSearchIsBoundedAndNoIconIsSet) {
     FakePlatform found;
     found.start.process = nullptr;
     LaunchSupervisor::Run(found, LaunchOutcome::Ready, Command());
-    EXPECT_EQ(found.steps, (Steps{"start", "find Night Run", "extract", "wait 0", "destroy", "destroy"}))
+    EXPECT_EQ(found.steps, (Steps{"start", "find Night Run", "extract", "wait 0", "destroy B", "destroy S"}))
         << "the first check fails: nothing is sent";
 }
 
@@ -117,8 +122,8 @@ TEST(LaunchSupervisor, TheGameEndingBetweenTwoPassesStopsTheNextOne) {
     FakePlatform platform;
     platform.runningWaits = 1;
     LaunchSupervisor::Run(platform, LaunchOutcome::Ready, Command());
-    EXPECT_EQ(platform.steps, (Steps{"start", "find Night Run", "extract", "wait 0", "big icon", "small icon",
-                                     "wait 200", "destroy", "destroy", "close"}));
+    EXPECT_EQ(platform.steps, (Steps{"start", "find Night Run", "extract", "wait 0", "big B", "small S",
+                                     "wait 200", "destroy B", "destroy S", "close"}));
 }
 
 TEST(LaunchSupervisor, AnIconFileWithoutIconsClearsTheWindowIcons) {
