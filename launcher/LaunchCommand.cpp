@@ -1,5 +1,7 @@
 #include "LaunchCommand.h"
 
+#include <iterator>
+
 #include "../config/SettingsFileLocator.h"
 
 namespace {
@@ -49,9 +51,8 @@ LaunchOutcome LaunchCommand::Build() {
     read(Setting::Icon, iconFile);
     read(Setting::Savedir, saveFolder);
     read(Setting::CommandLine, commandLine);
-    FixedText<KeyOf(Setting::Screen).capacity> options[sizeof kTunewickOptions / sizeof kTunewickOptions[0]];
-    for (std::size_t i = 0; i < sizeof kTunewickOptions / sizeof kTunewickOptions[0]; ++i)
-        read(kTunewickOptions[i], options[i]);
+    FixedText<LongestTunewickOption()> options[std::size(kTunewickOptions)];
+    for (std::size_t i = 0; i < std::size(kTunewickOptions); ++i) read(kTunewickOptions[i], options[i]);
 
     FixedText<kSaveFolderOptionCapacity> saveFolderOption;
     BuildSaveFolderOption(saveFolder, saveFolderOption);

@@ -22,6 +22,13 @@ inline constexpr Setting kTunewickOptions[] = {Setting::CardNo, Setting::Detail,
                                                Setting::Win,    Setting::JPd,    Setting::MSd,
                                                Setting::Screen};
 
+constexpr std::size_t LongestTunewickOption() {
+    std::size_t longest = 0;
+    for (Setting option : kTunewickOptions)
+        if (KeyOf(option).capacity > longest) longest = KeyOf(option).capacity;
+    return longest;
+}
+
 // Room for every item at its longest, so the parameter string is never cut.
 constexpr std::size_t ParameterCapacity() {
     std::size_t characters = 1;  // the leading blank
