@@ -21,10 +21,7 @@ void SettingsModel::Load(const StoredChoices& stored, const Text& edition, const
     for (std::size_t i = 0; i < OfferedResolutions(edition); ++i) controls_.resolution.Add(kResolutions[i].label);
     controls_.resolution.Select(kDefaultResolution);
 
-    controls_.colourDepth.Empty();
-    controls_.colourDepth.Add(texts.depth16.Get());
-    if (OffersDeepColour(edition)) controls_.colourDepth.Add(texts.depth32.Get());
-    controls_.colourDepth.Select(kDepth16);
+    OfferDepths(OffersDeepColour(edition), kDepth16);
 
     for (int i = 1; i < 3; ++i)
         if (stored.cardNo.Equals(kAdapterOptions[i])) controls_.adapter.Select(i);
@@ -57,18 +54,16 @@ void SettingsModel::Describe(const Text& acceleration) {
     controls_.acceleration.Select(0);
 }
 
+void SettingsModel::OfferDepths(bool deepColour, int selected) {
+    controls_.colourDepth.Empty();
+    controls_.colourDepth.Add(texts_.depth16.Get());
+    if (deepColour) controls_.colourDepth.Add(texts_.depth32.Get());
+    controls_.colourDepth.Select(selected);
+}
+
 void SettingsModel::DetailCommand() {
-    if (controls_.detail.Selected() == 0) {
-        controls_.colourDepth.Empty();
-        controls_.colourDepth.Add(texts_.depth16.Get());
-        controls_.colourDepth.Select(kDepth16);
-    }
-    if (OffersDeepColour(edition_) && controls_.detail.Selected() == 1) {
-        controls_.colourDepth.Empty();
-        controls_.colourDepth.Add(texts_.depth16.Get());
-        controls_.colourDepth.Add(texts_.depth32.Get());
-        controls_.colourDepth.Select(kDepth32);
-    }
+    if (controls_.detail.Selected() == 0) OfferDepths(false, kDepth16);
+    if (OffersDeepColour(edition_) && controls_.detail.Selected() == 1) OfferDepths(true, kDepth32);
 }
 
 void SettingsModel::HardwareCommand() {
@@ -90,11 +85,13 @@ TunewickWrites SettingsModel::Save() const {
 
     int resolution = controls_.resolution.Selected();
     int depth = controls_.colourDepth.Selected();
-    if (resolution >= 0 && resolution < static_cast<int>(kResolutionCount) && (depth == kDepth16 || depth == kDepth32))
-        writes.Add(KeyOf(Setting::Screen).name, depth == kDepth16 ? kResolutions[resolution].option16 : kResolutions[resolution].option32);
+    if (resolution >= 0 && resolution < static_cast<int>(kResolutionCount) && (depth == kDepth16 || depth == kDepth32)) {
+        const Resolution& mode = kResolutions[resolution];
+        writes.Add(KeyOf(Setting::Screen).name, depth == kDepth16 ? mode.option16 : mode.option32);
+    }
 
     writes.Add(KeyOf(Setting::Software).name, controls_.software.IsChecked() ? kSoftwareOption : "");
-        if (controls_.windowed.IsChecked())
+    if (controls_.windowed.IsChecked())
         writes.Add(kWindowedKeyWhenSet, kWindowedOption);
     else
         writes.Add(KeyOf(Setting::Win).name, "");

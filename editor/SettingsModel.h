@@ -25,6 +25,7 @@ public:
 
 private:
     void Describe(const Text& acceleration);
+    void OfferDepths(bool deepColour, int selected);
 
     ChoiceControls controls_;
     SettingText<Setting::QFV> edition_;
