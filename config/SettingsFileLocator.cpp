@@ -3,21 +3,18 @@
 #include <cstring>
 
 #include "Platform.h"
+#include "AsciiCase.h"
 
 namespace SettingsFileLocator {
 
 namespace {
-
-char Lower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 bool EndsWithIgnoringCase(const char* name, const char* ending) {
     std::size_t n = std::strlen(name);
     std::size_t e = std::strlen(ending);
     if (e > n) return false;
     for (std::size_t i = 0; i < e; ++i)
-        if (Lower(name[n - e + i]) != Lower(ending[i])) return false;
+        if (LowerAscii(name[n - e + i]) != LowerAscii(ending[i])) return false;
     return true;
 }
 

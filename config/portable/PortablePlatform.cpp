@@ -15,17 +15,14 @@
 
 #include "../Platform.h"
 #include "ProfileText.h"
+#include "../AsciiCase.h"
 
 namespace platform {
 namespace {
 
-char Lower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool SameNameIgnoringCase(const char* a, const char* b) {
     for (; *a && *b; ++a, ++b)
-        if (Lower(*a) != Lower(*b)) return false;
+        if (LowerAscii(*a) != LowerAscii(*b)) return false;
     return *a == *b;
 }
 
@@ -39,7 +36,7 @@ bool MatchesPattern(const char* pattern, const char* name) {
         }
     }
     if (*name == '\0') return false;
-    if (*pattern != '?' && Lower(*pattern) != Lower(*name)) return false;
+    if (*pattern != '?' && LowerAscii(*pattern) != LowerAscii(*name)) return false;
     return MatchesPattern(pattern + 1, name + 1);
 }
 
@@ -196,7 +193,7 @@ bool SearchEntries(const char* pattern, bool (*visit)(const FoundEntry&, void* c
     // Enumerate in a fixed order, as a Windows volume does (by name, case folded).
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
         return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                            [](char x, char y) { return Lower(x) < Lower(y); });
+                                            [](char x, char y) { return LowerAscii(x) < LowerAscii(y); });
     });
     for (const std::string& name : names) {
         struct stat info;
