@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "Platform.h"
 #include "AsciiCase.h"
+#include "Platform.h"
 
 namespace SettingsFileLocator {
 

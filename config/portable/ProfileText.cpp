@@ -1,8 +1,9 @@
 #include "ProfileText.h"
-#include "../AsciiCase.h"
 
 #include <cstring>
 #include <string_view>
+
+#include "../AsciiCase.h"
 
 namespace profile_text {
 namespace {
