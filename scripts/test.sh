@@ -20,12 +20,20 @@ run_preset() {
   "$@" || failed+=("$preset")
 }
 
+# The prefix is made whole before any test runs in it (scripts/wine-run).
+make_wine_prefix() {
+  scripts/wine-run "$PWD/build/$1/wineprefix"
+}
+
+# Ends what the tests left running; only ever in a prefix that is whole.
 stop_wine() {
   WINEPREFIX="$PWD/build/$1/wineprefix" /usr/lib/wine/wineserver -k 2>/dev/null || true
 }
 
 run_preset native ctest --preset native
 run_preset native-sanitize ctest --preset native-sanitize
+make_wine_prefix windows-x86 || failed+=("windows-x86 (Wine prefix)")
+make_wine_prefix windows || failed+=("windows (Wine prefix)")
 run_preset windows-x86 xvfb-run -a ctest --preset windows-x86
 stop_wine windows-x86
 run_preset windows xvfb-run -a ctest --preset windows -E "end_to_end|settings_dialog"
