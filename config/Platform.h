@@ -16,7 +16,10 @@ namespace platform {
 std::size_t ReadProfileValue(const char* section, const char* key, const char* fallback,
                               char* out, std::size_t capacity, const char* path);
 
-// WritePrivateProfileStringA: creates file, section and key as needed.
+// WritePrivateProfileStringA: creates file, section and key as needed. Never
+// called with a null section, key or value (the platform would delete the
+// section or the key): ProfileStore refuses them, and so does the portable
+// back end.
 bool WriteProfileValue(const char* section, const char* key, const char* value,
                         const char* path);
 

@@ -19,12 +19,19 @@ std::size_t ReadValue(const char* section, const char* key, const char* fallback
                       std::size_t capacity, Text& out, const char* path) {
     if (capacity > out.Capacity()) capacity = out.Capacity();
     // An empty path would send the platform to a profile in the Windows folder.
-    // Like the platform, it drops the fallback's trailing blanks.
+    // Like the platform, it drops the fallback's trailing blanks, then a pair
+    // of quotes around it.
     if (!path || !*path) {
-        std::size_t length = fallback ? std::strlen(fallback) : 0;
-        while (length > 0 && fallback[length - 1] == ' ') --length;
+        std::size_t begin = 0;
+        std::size_t end = fallback ? std::strlen(fallback) : 0;
+        while (end > 0 && fallback[end - 1] == ' ') --end;
+        if (end >= 2 && (fallback[0] == '"' || fallback[0] == '\'') && fallback[end - 1] == fallback[0]) {
+            ++begin;
+            --end;
+        }
+        std::size_t length = end - begin;
         if (length > capacity - 1) length = capacity - 1;
-        if (length) std::memcpy(out.Buffer(), fallback, length);
+        if (length) std::memcpy(out.Buffer(), fallback + begin, length);
         out.Adopt(length);
         return out.Length();
     }

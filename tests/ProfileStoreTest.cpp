@@ -87,6 +87,9 @@ TEST(ProfileStore, WritesThatCannotHappenFailAndChangeNothing) {
     EXPECT_FALSE(ProfileStore::WriteValue("Tunewick", "Win", "", game.FullPath("System\\").c_str()))
         << "the path of the folder itself, as when no settings file was found";
     EXPECT_FALSE(ProfileStore::WriteValue("Tunewick", "Win", "", ""));
+    EXPECT_FALSE(ProfileStore::WriteValue("Tunewick", "Win", "-wnd\n[Game]", game.FullPath("System\\game.lxf").c_str()))
+        << "a lone LF breaks the line as CR LF does";
+    EXPECT_FALSE(ProfileStore::WriteValue("Tunewick", nullptr, "", game.FullPath("System\\game.lxf").c_str()));
 
     std::string path = game.FullPath("System\\game.lxf");
     EXPECT_FALSE(ProfileStore::WriteValue("Tunewick", "Win", "-wnd\r\n[Game]\r\nGameExe=evil.exe", path.c_str()));
@@ -97,7 +100,53 @@ TEST(ProfileStore, AnEmptyPathReadsTheFallback) {
     FixedText<8> value;
     EXPECT_EQ(ProfileStore::ReadValue("Game", "GameExe", "no_game_exe_defined", 100, value, ""), 7u);
     EXPECT_STREQ(value.Get(), "no_game");
+    EXPECT_EQ(ProfileStore::ReadValue("Game", "Title", "\"q\" ", 100, value, ""), 1u);
+    EXPECT_STREQ(value.Get(), "q") << "quotes come off the fallback, as the platform does";
 }
+
+#ifndef _WIN32
+// The bytes a save leaves, on the portable back end only: Wine rewrites the
+// whole file, the portable back end keeps every line it does not change.
+std::string Utf16(const std::u16string& text, bool mark = true) {
+    std::string bytes = mark ? "\xFF\xFE" : "";
+    for (char16_t c : text) {
+        bytes += static_cast<char>(c & 0xFF);
+        bytes += static_cast<char>(c >> 8);
+    }
+    return bytes;
+}
+
+struct SavedBytes {
+    const char* what;
+    std::string before;
+    const char* key;
+    const char* value;
+    std::string after;
+};
+
+TEST(ProfileStore, ASaveLeavesTheseBytes) {
+    const SavedBytes kSaves[] = {
+        {"8-bit", "[Tunewick]\r\nWin=-wnd\r\nJPd=\r\n", "Win", "", "[Tunewick]\r\nWin=\r\nJPd=\r\n"},
+        {"UTF-16LE keeps characters past 255", Utf16(u"[Game]\r\nTitle=Ночь\r\n[Tunewick]\r\nWin=-wnd\r\n"), "Win", "",
+         Utf16(u"[Game]\r\nTitle=Ночь\r\n[Tunewick]\r\nWin=\r\n")},
+        {"UTF-16 of its byte-order mark alone", "\xFF\xFE", "Win", "-wnd", Utf16(u"[Tunewick]\r\nWin=-wnd\r\n")},
+        {"UTF-16 without a final line end", Utf16(u"[Tunewick]\r\nWin=-wnd"), "JPd", "-nj",
+         Utf16(u"[Tunewick]\r\nWin=-wnd\r\nJPd=-nj\r\n")},
+        {"a file of one line end", "\r\n", "Win", "-wnd", "\r\n[Tunewick]\r\nWin=-wnd\r\n"},
+        {"CR line ends with a blank line", "[Tunewick]\rWin=\r\r[Game]\rZPR=\r", "MSd", "-nm",
+         "[Tunewick]\rWin=\rMSd=-nm\r\r[Game]\rZPR=\r"},
+        {"Ctrl-Z, vertical tab and form feed around values", "[Tunewick]\r\nWin=\x0b-wnd\x0c\r\n\x1a", "Win", "",
+         "[Tunewick]\r\nWin=\r\n\x1a"},
+    };
+    for (const SavedBytes& save : kSaves) {
+        GameFolder game;
+        game.Write("System/game.lxf", save.before);
+        EXPECT_TRUE(ProfileStore::WriteValue("Tunewick", save.key, save.value, game.FullPath("System/game.lxf").c_str()))
+            << save.what;
+        EXPECT_EQ(game.Read("System/game.lxf"), save.after) << save.what;
+    }
+}
+#endif
 
 }  // namespace
 

@@ -48,6 +48,7 @@ const ReadCase kReads[] = {
     {"missing key", "[Tunewick]\nWin=-wnd\n", "Tunewick", "JPd", "fb", 4, "fb"},
     {"missing section", "[Game]\nTitle=t\n", "Tunewick", "Win", "fb", 5, "fb"},
     {"fallback loses trailing blanks", "", "A", "k", " x  ", 100, " x"},
+    {"fallback loses an odd number of trailing blanks", "", "A", "k", "x   ", 100, "x"},
     {"fallback cut too", "", "A", "k", "no_game_exe_defined", 6, "no_ga"},
     {"line without = hides a later key", "[A]\nk\nk=5\n", "A", "k", "d", 100, "d"},
     {"first of duplicate keys", "[A]\nk=1\nK=2\n", "A", "k", "d", 100, "1"},
@@ -62,6 +63,8 @@ const ReadCase kReads[] = {
     {"value keeps its equals signs", "[A]\nk=a=b\n", "A", "k", "d", 100, "a=b"},
     {"CR line ends", "[A]\rx=1\rk=2\r", "A", "k", "d", 100, "2"},
     {"no final line end", "[A]\nk=2", "A", "k", "d", 100, "2"},
+    {"a lone CR ends a line where LF ends others", "[S]\r\nk=1\rj=2\n", "S", "j", "d", 100, "2"},
+    {"a lone CR ends a heading before LF lines", "[S]\rk=1\n", "S", "k", "d", 100, "1"},
     {"UTF-8 byte-order mark", "\xEF\xBB\xBF[A]\nk=2\n", "A", "k", "d", 100, "2"},
     {"keys before any heading", "k=1\n[A]\n", "A", "k", "d", 100, "d"},
     {"lookup names are trimmed", "[A]\nk=1\n", " A ", " k ", "d", 100, "1"},
@@ -86,6 +89,8 @@ TEST(ProfileRead, NoFileGivesTheFallback) {
     char out[8];
     EXPECT_EQ(profile_text::ReadValue(nullptr, "Tunewick", "Screen", "-d 640x480x16", out, 8), 7u);
     EXPECT_STREQ(out, "-d 640x");
+    EXPECT_EQ(profile_text::ReadValue(nullptr, "A", "k", "\"q\"", out, 8), 1u) << "quotes come off, as with a file";
+    EXPECT_STREQ(out, "q");
 }
 
 struct WriteCase {
@@ -118,6 +123,10 @@ const WriteCase kWrites[] = {
     {"same value leaves the line alone", "[A]\n  k =  v \n", "A", "k", "v", "[A]\n  k =  v \n"},
     {"blanks around the replaced line", "[A]\n  Key =  \"v\"  \n", "A", "key", "w", "[A]\nKey=w\n"},
     {"UTF-8 byte-order mark stays", "\xEF\xBB\xBF[A]\nk=1\n", "A", "k", "2", "\xEF\xBB\xBF[A]\nk=2\n"},
+    {"new key before any heading goes after the byte-order mark", "\xEF\xBB\xBF[A]\nk=1\n", "", "n", "2",
+     "\xEF\xBB\xBFn=2\n[A]\nk=1\n"},
+    {"a lone CR between LF lines keeps the next line", "[S]\r\nk=1\rj=2\n", "S", "k", "5", "[S]\r\nk=5\rj=2\n"},
+    {"a key after a lone CR heading is replaced, not added", "[S]\rk=1\n", "S", "k", "7", "[S]\rk=7\n"},
 };
 
 class ProfileWrite : public testing::TestWithParam<WriteCase> {};

@@ -101,15 +101,25 @@ Encoding Decode(std::string& contents) {
     return little ? Encoding::Utf16LittleEndian : Encoding::Utf16BigEndian;
 }
 
-std::string Encode(const std::string& text, Encoding encoding) {
-    if (encoding == Encoding::Bytes) return text;
+std::string Encode(std::string_view text, Encoding encoding) {
+    if (encoding == Encoding::Bytes) return std::string(text);
     bool little = encoding == Encoding::Utf16LittleEndian;
-    std::string bytes = little ? "\xFF\xFE" : "\xFE\xFF";
+    std::string bytes;
     for (char c : text) {
         bytes += little ? c : '\0';
         bytes += little ? '\0' : c;
     }
     return bytes;
+}
+
+// Each character of the decoded text stands for two bytes after the mark, so
+// a change of the text maps onto the file's bytes and every other character,
+// those past 255 included, keeps its bytes.
+void ApplyEdit(std::string& bytes, const profile_text::Edit& edit, Encoding encoding) {
+    std::size_t width = encoding == Encoding::Bytes ? 1 : 2;
+    std::size_t mark = encoding == Encoding::Bytes ? 0 : 2;
+    if (bytes.empty() && mark) bytes = encoding == Encoding::Utf16LittleEndian ? "\xFF\xFE" : "\xFE\xFF";
+    bytes.replace(mark + edit.at * width, edit.removed * width, Encode(edit.inserted, encoding));
 }
 
 bool LoadFile(const std::string& path, std::string& contents) {
@@ -160,21 +170,22 @@ std::size_t ReadProfileValue(const char* section, const char* key, const char* f
 
 bool WriteProfileValue(const char* section, const char* key, const char* value,
                         const char* path) {
+    if (!section || !key || !value) return false;
     std::string file = OnDisk(path);
-    std::string contents;
+    std::string bytes;
     mode_t mode = 0644;
-    Encoding encoding = Encoding::Bytes;
     struct stat info;
     if (Exists(file, &info)) {
         if (!S_ISREG(info.st_mode) || !(info.st_mode & S_IWUSR)) return false;
-        if (!LoadFile(file, contents)) return false;
-        encoding = Decode(contents);
+        if (!LoadFile(file, bytes)) return false;
         mode = info.st_mode & 07777;
     }
-    std::string before = contents;
-    profile_text::WriteValue(contents, section, key, value);
-    if (contents == before) return true;
-    return ReplaceFile(file, Encode(contents, encoding), mode);
+    std::string text = bytes;
+    Encoding encoding = Decode(text);
+    profile_text::Edit edit;
+    if (!profile_text::PlanWrite(text, section, key, value, edit)) return true;
+    ApplyEdit(bytes, edit, encoding);
+    return ReplaceFile(file, bytes, mode);
 }
 
 bool SearchEntries(const char* pattern, bool (*visit)(const FoundEntry&, void* context),

@@ -38,24 +38,25 @@ struct Line {
     bool hasValue = false;  // an entry without '=' names a key that has no value
 };
 
-// Lines end at '\n'; only when no '\n' is left in the text do they end at
-// '\r'. A '\r' before '\n' belongs to the line's end, not to its content.
+// Lines end at "\r\n", at '\n' and at a lone '\r', as the platform reads them.
 class LineReader {
 public:
-    explicit LineReader(std::string_view text) : text_(text) {
-        // A UTF-8 byte-order mark is no part of the first line.
-        if (text_.substr(0, 3) == "\xEF\xBB\xBF") pos_ = 3;
+    explicit LineReader(std::string_view text) : text_(text), pos_(ByteOrderMarkLength(text)) {}
+
+    // A UTF-8 byte-order mark is no part of the first line.
+    static std::size_t ByteOrderMarkLength(std::string_view text) {
+        return text.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
     }
 
     bool Next(Line& line) {
         if (pos_ >= text_.size()) return false;
-        std::size_t stop = text_.find('\n', pos_);
-        if (stop == std::string_view::npos) stop = text_.find('\r', pos_);
+        std::size_t stop = text_.find_first_of("\r\n", pos_);
         line = Line{};
         line.begin = pos_;
         line.contentEnd = stop == std::string_view::npos ? text_.size() : stop;
         line.end = stop == std::string_view::npos ? text_.size() : stop + 1;
-        if (line.contentEnd > line.begin && text_[line.contentEnd - 1] == '\r') --line.contentEnd;
+        if (stop != std::string_view::npos && text_[stop] == '\r' && stop + 1 < text_.size() && text_[stop + 1] == '\n')
+            ++line.end;
         pos_ = line.end;
         Parse(text_.substr(line.begin, line.contentEnd - line.begin), line);
         return true;
@@ -83,7 +84,7 @@ private:
     }
 
     std::string_view text_;
-    std::size_t pos_ = 0;
+    std::size_t pos_;
 };
 
 // Where a key stands: the first section of the name, and in it the first
@@ -101,6 +102,7 @@ Place Find(std::string_view text, std::string_view section, std::string_view key
     Line line;
     bool inSection = section.empty();  // lines before any heading form a nameless section
     place.sectionFound = inSection;
+    place.sectionLastLineEnd = LineReader::ByteOrderMarkLength(text);
     while (reader.Next(line)) {
         if (line.kind == LineKind::Heading) {
             if (place.sectionFound) break;
@@ -137,17 +139,15 @@ std::size_t Deliver(std::string_view value, char* out, std::size_t capacity) {
     return count;
 }
 
-// The line end for lines added at position at. Lines end at '\n' while one
-// follows; where none follows, lines split at '\r' must go on doing so.
+// The line end for lines added at position at: that of the line before it,
+// or else the file's first, so a file keeps the line ends it has.
 std::string_view LineEndingAt(std::string_view text, std::size_t at) {
-    if (text.find('\n', at) == std::string_view::npos) {
-        std::size_t lineStart = at == 0 ? std::string_view::npos : text.rfind('\n', at - 1);
-        lineStart = lineStart == std::string_view::npos ? 0 : lineStart + 1;
-        if (text.substr(lineStart, at - lineStart).find('\r') != std::string_view::npos) return "\r";
-    }
-    std::size_t newline = text.find('\n');
-    if (newline == std::string_view::npos) return "\r\n";
-    return newline > 0 && text[newline - 1] == '\r' ? "\r\n" : "\n";
+    if (at > 0 && text[at - 1] == '\n') return at > 1 && text[at - 2] == '\r' ? "\r\n" : "\n";
+    if (at > 0 && text[at - 1] == '\r') return "\r";
+    std::size_t first = text.find_first_of("\r\n");
+    if (first == std::string_view::npos) return "\r\n";
+    if (text[first] == '\n') return "\n";
+    return text.substr(first, 2) == "\r\n" ? "\r\n" : "\r";
 }
 
 bool EndsLine(std::string_view text) {
@@ -173,7 +173,7 @@ std::size_t ReadValue(const std::string* contents, const char* section, const ch
     std::string_view fallbackText = fallback ? fallback : "";
     // Trailing blanks of the fallback are dropped.
     while (!fallbackText.empty() && fallbackText.back() == ' ') fallbackText.remove_suffix(1);
-    if (!contents) return Deliver(fallbackText, out, capacity);
+    if (!contents) return Deliver(Unquote(fallbackText), out, capacity);
 
     std::string_view keyName = Trim(key ? key : "");
     if (!keyName.empty()) {
@@ -184,30 +184,39 @@ std::size_t ReadValue(const std::string* contents, const char* section, const ch
     return Deliver(Unquote(fallbackText), out, capacity);
 }
 
-void WriteValue(std::string& contents, const char* section, const char* key, const char* value) {
+bool PlanWrite(std::string_view contents, const char* section, const char* key, const char* value, Edit& edit) {
     std::string_view sectionName = Trim(section);
     std::string_view keyName = Trim(key);
     Place place = Find(contents, sectionName, keyName);
 
     if (place.keyFound) {
         const Line& line = place.keyLine;
-        if (line.hasValue && line.value == value) return;
-        std::string entry(line.name);
-        entry.append("=").append(value);
-        contents.replace(line.begin, line.contentEnd - line.begin, entry);
-        return;
+        if (line.hasValue && line.value == value) return false;
+        edit.at = line.begin;
+        edit.removed = line.contentEnd - line.begin;
+        edit.inserted.assign(line.name).append("=").append(value);
+        return true;
     }
 
     std::size_t at = place.sectionFound ? place.sectionLastLineEnd : contents.size();
     std::string ending(LineEndingAt(contents, at));
-    std::string added;
-    if (!EndsLine(std::string_view(contents).substr(0, at))) added.append(ending);
+    std::string& added = edit.inserted;
+    added.clear();
+    bool lineStart = at == LineReader::ByteOrderMarkLength(contents) || EndsLine(contents.substr(0, at));
+    if (!lineStart) added.append(ending);
     if (!place.sectionFound) {
-        if (NeedsSeparator(contents + added)) added.append(ending);
+        if (NeedsSeparator(std::string(contents) + added)) added.append(ending);
         added.append("[").append(sectionName).append("]").append(ending);
     }
     added.append(keyName).append("=").append(value).append(ending);
-    contents.insert(at, added);
+    edit.at = at;
+    edit.removed = 0;
+    return true;
+}
+
+void WriteValue(std::string& contents, const char* section, const char* key, const char* value) {
+    Edit edit;
+    if (PlanWrite(contents, section, key, value, edit)) contents.replace(edit.at, edit.removed, edit.inserted);
 }
 
 }  // namespace profile_text

@@ -4,6 +4,7 @@
 // back end loads and replaces the file around these; tests call them directly.
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace profile_text {
 
@@ -13,6 +14,17 @@ namespace profile_text {
 // Returns the count of characters delivered.
 std::size_t ReadValue(const std::string* contents, const char* section, const char* key,
                       const char* fallback, char* out, std::size_t capacity);
+
+// One change of a text: removed characters at at give way to inserted.
+struct Edit {
+    std::size_t at = 0;
+    std::size_t removed = 0;
+    std::string inserted;
+};
+
+// The change that sets key to value (as WriteValue below); false when the
+// text already holds that value and nothing is to change.
+bool PlanWrite(std::string_view contents, const char* section, const char* key, const char* value, Edit& edit);
 
 // Sets key to value in the first section named section, keeping the key's and
 // the section's spelling; adds the key at the end of its section, or the
