@@ -11,12 +11,25 @@ constexpr bool RowsFollowTheEnum() {
 }
 static_assert(RowsFollowTheEnum(), "kSettingsFile rows must stand in the order of Setting");
 
+const char* FallbackOf(const SettingKey& key, Program reader) {
+    return reader == Program::Runwick ? key.runwickFallback : key.tunewickFallback;
+}
+
 }  // namespace
 
 std::size_t ReadSetting(Setting setting, Program reader, Text& out, const char* settingsFile) {
     const SettingKey& key = KeyOf(setting);
-    const char* fallback = reader == Program::Runwick ? key.runwickFallback : key.tunewickFallback;
-    return ProfileStore::ReadValue(key.section, key.name, fallback, key.capacity, out, settingsFile);
+    return ProfileStore::ReadValue(key.section, key.name, FallbackOf(key, reader), key.capacity, out, settingsFile);
+}
+
+bool ReadWholeSetting(Setting setting, Program reader, Text& out, const char* settingsFile) {
+    const SettingKey& key = KeyOf(setting);
+    if (ReadSetting(setting, reader, out, settingsFile) + 1 < key.capacity) return true;
+    // It filled the text: read it once more with room to spare. Two more, not
+    // one: Wine delivers a quoted value that just fills a buffer one short.
+    FixedText<LongestSetting() + 2> roomier;
+    ProfileStore::ReadValue(key.section, key.name, FallbackOf(key, reader), key.capacity + 2, roomier, settingsFile);
+    return roomier.Length() < key.capacity;
 }
 
 bool IsFlagSet(const Text& flag) {

@@ -73,6 +73,13 @@ constexpr const SettingKey& KeyOf(Setting setting) {
     return kSettingsFile[static_cast<std::size_t>(setting)];
 }
 
+constexpr std::size_t LongestSetting() {
+    std::size_t longest = 0;
+    for (const SettingKey& key : kSettingsFile)
+        if (key.capacity > longest) longest = key.capacity;
+    return longest;
+}
+
 // A text that holds exactly what the key can deliver.
 template <Setting S>
 using SettingText = FixedText<KeyOf(S).capacity>;
@@ -83,6 +90,11 @@ inline constexpr char kSettingsFilePattern[] = "System/*.lxf";
 // Reads one key of the game settings file with its capacity and the reading
 // program's fallback. Returns the count delivered.
 std::size_t ReadSetting(Setting setting, Program reader, Text& out, const char* settingsFile);
+
+// As ReadSetting, for a key whose value names a file or folder: false when
+// the value is longer than the key's capacity holds, so that what out holds
+// is cut and names another file.
+bool ReadWholeSetting(Setting setting, Program reader, Text& out, const char* settingsFile);
 
 // A flag text counts as set only when it is exactly "TRUE".
 bool IsFlagSet(const Text& flag);

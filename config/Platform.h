@@ -42,6 +42,9 @@ bool FullPath(const char* path, Text& out);
 // GetShortPathNameA; exists only for an existing file or folder.
 bool ShortPath(const char* path, Text& out);
 
+// GetFileAttributesA: true only for an existing folder.
+bool IsFolder(const char* path);
+
 // CreateDirectoryA: the last level only.
 bool CreateFolder(const char* path);
 

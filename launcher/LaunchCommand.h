@@ -8,8 +8,8 @@
 enum class LaunchOutcome {
     Ready,
     NoExecutableDefined,  // GameExe is present with an empty value
-    ExecutableNotFound,   // GameExe has no full path that fits: as a missing file
-    GamePathTooLong,      // GamePath has no full path that fits: never start elsewhere
+    ExecutableNotFound,   // GameExe too long for its key or its full path: as a missing file
+    GamePathUnusable,     // GamePath too long, or not a folder: never start elsewhere
 };
 
 // The save-folder option: "-dir " and the short form of the folder's full path.
@@ -45,7 +45,7 @@ struct LaunchCommand {
     FixedText<ParameterCapacity()> parameters;
     SettingText<Setting::WinTitleOld> windowTitle;
     SettingText<Setting::IC> iconFlag;
-    SettingText<Setting::Icon> iconFile;
+    SettingText<Setting::Icon> iconFile;  // empty when the value was too long for its key
 
     // Locates the game settings file, reads it, creates the save folder and
     // fills the texts above. Only Ready means they are ready to start.

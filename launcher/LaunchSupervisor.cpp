@@ -4,10 +4,12 @@ namespace LaunchSupervisor {
 
 namespace {
 
-// False when the game ended, or no window came, before one was found.
+// False when the game ended, or no window came, before one was found. An
+// empty caption names no window: it would match any untitled window of
+// another program, hidden ones included.
 bool WaitForWindow(LaunchPlatform& platform, ProcessHandle process, const char* caption, WindowHandle& window) {
     for (unsigned waited = 0;; waited += kWindowSearchInterval) {
-        window = platform.FindGameWindow(caption);
+        window = *caption ? platform.FindGameWindow(caption) : nullptr;
         if (window) return true;
         if (process) {
             if (platform.WaitForProcess(process, kWindowSearchInterval) != ProcessState::Running) return false;
@@ -19,12 +21,13 @@ bool WaitForWindow(LaunchPlatform& platform, ProcessHandle process, const char* 
 }
 
 // Each pass checks the process first, then sets the big and the small icon;
-// the check of every later pass is also the pause between passes.
+// the check of every later pass is also the pause between passes. An icon
+// that could not be taken is not sent: a null one would clear the game's own.
 void KeepIcon(LaunchPlatform& platform, ProcessHandle process, WindowHandle window, IconHandle bigIcon,
               IconHandle smallIcon) {
     for (unsigned pause = 0; platform.WaitForProcess(process, pause) == ProcessState::Running; pause = kIconInterval) {
-        platform.SetIcon(window, IconKind::Big, bigIcon);
-        platform.SetIcon(window, IconKind::Small, smallIcon);
+        if (bigIcon) platform.SetIcon(window, IconKind::Big, bigIcon);
+        if (smallIcon) platform.SetIcon(window, IconKind::Small, smallIcon);
     }
 }
 
@@ -50,8 +53,8 @@ void Run(LaunchPlatform& platform, LaunchOutcome outcome, const LaunchCommand& c
         case LaunchOutcome::ExecutableNotFound:
             platform.ShowError(kExecutableNotPresentMessage);
             return;
-        case LaunchOutcome::GamePathTooLong:
-            platform.ShowError(kGamePathTooLongMessage);
+        case LaunchOutcome::GamePathUnusable:
+            platform.ShowError(kGamePathUnusableMessage);
             return;
         case LaunchOutcome::Ready:
             break;
@@ -67,8 +70,10 @@ void Run(LaunchPlatform& platform, LaunchOutcome outcome, const LaunchCommand& c
     if (WaitForWindow(platform, start.process, command.windowTitle.Get(), window)) {
         IconHandle bigIcon = nullptr;
         IconHandle smallIcon = nullptr;
-        platform.ExtractIcons(command.iconFile.Get(), bigIcon, smallIcon);
-        if (IsFlagSet(command.iconFlag)) KeepIcon(platform, start.process, window, bigIcon, smallIcon);
+        if (!command.iconFile.IsEmpty()) platform.ExtractIcons(command.iconFile.Get(), bigIcon, smallIcon);
+        // Without either icon there is nothing to keep: leave as without the flag.
+        if (IsFlagSet(command.iconFlag) && (bigIcon || smallIcon))
+            KeepIcon(platform, start.process, window, bigIcon, smallIcon);
         platform.DestroyIcon(bigIcon);
         platform.DestroyIcon(smallIcon);
     }

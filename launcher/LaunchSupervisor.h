@@ -8,7 +8,7 @@
 inline constexpr char kNoExecutableMessage[] = "No Game Executable Defined in LXF File";
 inline constexpr char kExecutableNotPresentMessage[] =
     "Game Executable Either Not Present or Defined Incorrectly in LXF File";
-inline constexpr char kGamePathTooLongMessage[] = "Game Path Too Long or Defined Incorrectly in LXF File";
+inline constexpr char kGamePathUnusableMessage[] = "Game Path Too Long or Defined Incorrectly in LXF File";
 inline constexpr char kCouldNotStartMessage[] = "Game Executable Could Not Be Started: ";
 
 // How often the window is looked for: found within 100 ms of appearing.

@@ -88,13 +88,81 @@ TEST(LaunchCommand, AMissingGameExeOrFileNamesThePlaceholder) {
     EXPECT_STREQ(command.parameters.Get(), " -d 640x480x16 ");
 }
 
-TEST(LaunchCommand, ARelativeSaveFolderIsMadeAndPassedInShortForm) {
+// Where Savedir leads: the folder made, and the option the game gets. The
+// portable back end keeps no 8.3 names, so there a short form keeps its blanks,
+// as on a volume without short names; under Wine every folder has one.
+struct SaveFolderCase {
+    const char* what;
+    const char* existingFile;  // made before the build, when set
+    std::string savedir;
+    const char* madeFolder;    // the folder the build must make, or none
+    bool option;               // "-dir " and the short form of madeFolder
+};
+
+TEST(LaunchCommand, TheSaveFolderOption) {
+    const std::string fortyNine(49, 's');
+#ifdef _WIN32
+    const bool blanksSurvive = false;
+#else
+    const bool blanksSurvive = true;
+#endif
+    const SaveFolderCase cases[] = {
+        {"made and passed in short form", nullptr, "Saves", "Saves", true},
+        {"a short form with a blank is left out", nullptr, "My Saves", "My Saves", !blanksSurvive},
+        {"a file is no save folder", "Saves.dat", "Saves.dat", nullptr, false},
+        {"a folder that cannot be made", nullptr, "no\\such\\folder", nullptr, false},
+        {"49 characters fit the key", nullptr, fortyNine, fortyNine.c_str(), true},
+        {"50 characters are never used cut", nullptr, fortyNine + "x", nullptr, false},
+    };
+    for (const SaveFolderCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        GameFolder game;
+        if (c.existingFile) game.Write(c.existingFile, "not a folder");
+        Launch launch = Build(game, "[Game]\nGameExe=g.exe\nZPR=-zpr\n[Settings]\nSavedir=" + c.savedir + "\n");
+        ASSERT_EQ(launch.outcome, LaunchOutcome::Ready);
+        std::string expected = " -zpr ";
+        if (c.option) expected += "-dir " + ShortForm(game.FullPath(c.madeFolder)) + " ";
+        EXPECT_EQ(launch.command.parameters.Get(), expected + "-d 640x480x16 ");
+        std::size_t folders = 0;
+        for (const auto& entry : std::filesystem::directory_iterator("."))
+            if (entry.is_directory() && entry.path().filename() != "System") ++folders;
+        EXPECT_EQ(folders, c.madeFolder ? 1u : 0u) << "no other folder is made";
+        if (c.madeFolder) {
+            EXPECT_TRUE(std::filesystem::is_directory(c.madeFolder));
+        }
+    }
+}
+
+// A path value one character too long for its key names another file: it is
+// never used cut. 99 characters fit a key of capacity 100.
+struct PathValueCase {
+    const char* what;
+    std::string keys;
+    LaunchOutcome outcome;
+};
+
+TEST(LaunchCommand, PathValuesThatDoNotFitOrLeadNowhere) {
+    const std::string fits(99, 'p');
+    const std::string tooLong(100, 'p');
+    const PathValueCase cases[] = {
+        {"GameExe that fits", "GameExe=" + fits + "\n", LaunchOutcome::Ready},
+        {"GameExe one too long", "GameExe=" + tooLong + "\n", LaunchOutcome::ExecutableNotFound},
+        {"GameExe quoted, one too long", "GameExe=\"" + tooLong + "\"\n", LaunchOutcome::ExecutableNotFound},
+        {"GamePath that is a folder", "GameExe=g.exe\nGamePath=System\n", LaunchOutcome::Ready},
+        {"GamePath one too long", "GameExe=g.exe\nGamePath=" + tooLong + "\n", LaunchOutcome::GamePathUnusable},
+        {"GamePath that does not exist", "GameExe=g.exe\nGamePath=NoSuchFolder\n", LaunchOutcome::GamePathUnusable},
+        {"GamePath naming a file", "GameExe=g.exe\nGamePath=System\\game.lxf\n", LaunchOutcome::GamePathUnusable},
+    };
+    for (const PathValueCase& c : cases) {
+        GameFolder game;
+        Launch launch = Build(game, "[Game]\n" + c.keys);
+        EXPECT_EQ(launch.outcome, c.outcome) << c.what;
+    }
     GameFolder game;
-    Launch launch = Build(game, "[Game]\nGameExe=g.exe\nZPR=-zpr\n[Settings]\nSavedir=My Saves\n");
-    ASSERT_EQ(launch.outcome, LaunchOutcome::Ready);
-    EXPECT_TRUE(std::filesystem::is_directory("My Saves"));
-    std::string option = "-dir " + ShortForm(game.FullPath("My Saves"));
-    EXPECT_EQ(launch.command.parameters.Get(), " -zpr " + option + " -d 640x480x16 ");
+    Launch launch = Build(game, "[Game]\nGameExe=g.exe\n[Icon]\nIcon=" + fits + "\n");
+    EXPECT_EQ(launch.command.iconFile.Get(), fits);
+    launch = Build(game, "[Game]\nGameExe=g.exe\n[Icon]\nIcon=" + tooLong + "\n");
+    EXPECT_STREQ(launch.command.iconFile.Get(), "") << "as a file without icons";
 }
 
 TEST(LaunchCommand, AnAbsoluteSaveFolderThatExists) {
@@ -106,14 +174,6 @@ TEST(LaunchCommand, AnAbsoluteSaveFolderThatExists) {
     Launch launch = Build(game, "[Game]\nGameExe=g.exe\n[Settings]\nSavedir=" + absolute + "\n");
     ASSERT_EQ(launch.outcome, LaunchOutcome::Ready);
     EXPECT_EQ(launch.command.parameters.Get(), " -dir " + ShortForm(absolute) + " -d 640x480x16 ");
-}
-
-TEST(LaunchCommand, AnUncreatableSaveFolderLeavesTheOptionOut) {
-    GameFolder game;
-    Launch launch = Build(game, "[Game]\nGameExe=g.exe\n[Settings]\nSavedir=no\\such\\folder\n");
-    ASSERT_EQ(launch.outcome, LaunchOutcome::Ready);
-    EXPECT_STREQ(launch.command.parameters.Get(), " -d 640x480x16 ");
-    EXPECT_FALSE(game.Exists("no"));
 }
 
 TEST(LaunchCommand, LongestValuesAreNeverCut) {
@@ -139,7 +199,7 @@ TEST(LaunchCommand, FullPathsTooLongForThePlatformAreRefused) {
     Launch launch = Build(game, "[Game]\nGameExe=" + longName + "\n");
     EXPECT_EQ(launch.outcome, LaunchOutcome::ExecutableNotFound);
     launch = Build(game, "[Game]\nGameExe=g.exe\nGamePath=" + longName + "\n");
-    EXPECT_EQ(launch.outcome, LaunchOutcome::GamePathTooLong);
+    EXPECT_EQ(launch.outcome, LaunchOutcome::GamePathUnusable);
 }
 
 }  // namespace

@@ -7,6 +7,15 @@
 
 #include "../launcher/LaunchSupervisor.h"
 
+#ifdef _WIN32
+#include <windows.h>
+
+#include <chrono>
+#include <thread>
+
+#include "../launcher/win32/Win32LaunchPlatform.h"
+#endif
+
 namespace {
 
 using Steps = std::vector<std::string>;
@@ -71,6 +80,7 @@ LaunchCommand Command(const char* iconFlag = "TRUE") {
     LaunchCommand command;
     command.windowTitle.Set("Night Run");
     command.iconFlag.Set(iconFlag);
+    command.iconFile.Set("n.ico");
     return command;
 }
 
@@ -126,13 +136,44 @@ TEST(LaunchSupervisor, TheGameEndingBetweenTwoPassesStopsTheNextOne) {
                                      "wait 200", "destroy B", "destroy S", "close"}));
 }
 
-TEST(LaunchSupervisor, AnIconFileWithoutIconsClearsTheWindowIcons) {
+TEST(LaunchSupervisor, OnlyTheIconsTakenAreSentAndNoneNeverClearsTheGamesOwn) {
+    struct IconCase {
+        const char* what;
+        bool big;
+        bool small;
+        const char* iconFile;
+        Steps steps;
+    };
+    const IconCase cases[] = {
+        {"neither icon: leave as without the flag", false, false, "n.ico",
+         {"start", "find Night Run", "extract", "close"}},
+        {"an icon file too long for its key is not read", true, true, "",
+         {"start", "find Night Run", "close"}},
+        {"only the big one", true, false, "n.ico",
+         {"start", "find Night Run", "extract", "wait 0", "big B", "wait 200", "destroy B", "close"}},
+        {"only the small one", false, true, "n.ico",
+         {"start", "find Night Run", "extract", "wait 0", "small S", "wait 200", "destroy S", "close"}},
+    };
+    for (const IconCase& c : cases) {
+        FakePlatform platform;
+        if (!c.big) platform.bigIcon = nullptr;
+        if (!c.small) platform.smallIcon = nullptr;
+        platform.runningWaits = 1;
+        LaunchCommand command = Command();
+        command.iconFile.Set(c.iconFile);
+        LaunchSupervisor::Run(platform, LaunchOutcome::Ready, command);
+        EXPECT_EQ(platform.steps, c.steps) << c.what;
+    }
+}
+
+TEST(LaunchSupervisor, AnEmptyCaptionIsAWindowNeverFound) {
     FakePlatform platform;
-    platform.bigIcon = platform.smallIcon = nullptr;
-    platform.runningWaits = 1;
-    LaunchSupervisor::Run(platform, LaunchOutcome::Ready, Command());
-    EXPECT_EQ(platform.steps, (Steps{"start", "find Night Run", "extract", "wait 0", "big none", "small none",
-                                     "wait 200", "close"}));
+    platform.runningWaits = 2;
+    LaunchCommand command = Command();
+    command.windowTitle.Clear();
+    LaunchSupervisor::Run(platform, LaunchOutcome::Ready, command);
+    EXPECT_EQ(platform.steps, (Steps{"start", "wait 50", "wait 50", "wait 50", "close"}))
+        << "no search for an untitled window; the launcher ends with the game";
 }
 
 struct ReportCase {
@@ -147,7 +188,7 @@ TEST(LaunchSupervisor, EachFaultIsOneBoxAndNothingElseHappens) {
         {LaunchOutcome::NoExecutableDefined, true, 0, "No Game Executable Defined in LXF File"},
         {LaunchOutcome::ExecutableNotFound, true, 0,
          "Game Executable Either Not Present or Defined Incorrectly in LXF File"},
-        {LaunchOutcome::GamePathTooLong, true, 0, "Game Path Too Long or Defined Incorrectly in LXF File"},
+        {LaunchOutcome::GamePathUnusable, true, 0, "Game Path Too Long or Defined Incorrectly in LXF File"},
         {LaunchOutcome::Ready, false, 2, "Game Executable Either Not Present or Defined Incorrectly in LXF File"},
         {LaunchOutcome::Ready, false, 5, "Game Executable Could Not Be Started: Access is denied."},
     };
@@ -160,5 +201,29 @@ TEST(LaunchSupervisor, EachFaultIsOneBoxAndNothingElseHappens) {
         EXPECT_LE(platform.steps.size(), 1u) << "at most the start: no window is looked for";
     }
 }
+
+#ifdef _WIN32
+// A window whose thread stops handling messages must not hold the launcher:
+// each icon message gives up after a bounded wait.
+TEST(LaunchSupervisor, AnIconSentToAHungWindowGivesUp) {
+    HWND window = nullptr;
+    HANDLE made = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    std::thread hung([&] {
+        window = CreateWindowExA(0, "STATIC", "Hung", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+        SetEvent(made);
+        Sleep(6000);  // handles no message meanwhile
+        DestroyWindow(window);
+    });
+    WaitForSingleObject(made, 5000);
+    EXPECT_NE(window, nullptr);
+    Win32LaunchPlatform platform;
+    auto begin = std::chrono::steady_clock::now();
+    platform.SetIcon(window, IconKind::Big, LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION)));
+    auto waited = std::chrono::steady_clock::now() - begin;
+    hung.join();
+    CloseHandle(made);
+    EXPECT_LT(waited, std::chrono::milliseconds(3000));
+}
+#endif
 
 }  // namespace

@@ -37,20 +37,68 @@ TEST(ProfileStore, ReadsValuesWithTheirCountsAndFallbacks) {
     EXPECT_FALSE(game.Exists("System/none.lxf")) << "a read never makes a file";
 }
 
-TEST(ProfileStore, TheKeyTableCapsWhatReachesTheLaunchCommand) {
+// The settings file's format, written out: every key with its section, its
+// capacity (terminator included) and the text each program reads when it is
+// missing.
+struct KeyRow {
+    Setting setting;
+    const char* section;
+    const char* name;
+    std::size_t capacity;
+    const char* tunewickDefault;
+    const char* runwickDefault;
+};
+
+// clang-format off
+const KeyRow kKeyRows[] = {
+    {Setting::Title,       "Game",     "Title",       100, "",                    ""},
+    {Setting::GameExe,     "Game",     "GameExe",     100, "no_game_exe_defined", "no_game_exe_defined"},
+    {Setting::GamePath,    "Game",     "GamePath",    100, "",                    ""},
+    {Setting::ZPR,         "Game",     "ZPR",         100, "",                    ""},
+    {Setting::SettingsPic, "Settings", "SettingsPic", 100, "",                    ""},
+    {Setting::SI,          "Settings", "SI",            6, "FALSE",               "FALSE"},
+    {Setting::SIcon,       "Settings", "SIcon",       100, "",                    ""},
+    {Setting::QFV,         "Settings", "QFV",          10, "Plenn",               "Plenn"},
+    {Setting::RunGame,     "Settings", "RunGame",       6, "TRUE",                "TRUE"},
+    {Setting::LaunchExe,   "Settings", "LaunchExe",   100, "",                    ""},
+    {Setting::Savedir,     "Settings", "Savedir",      50, "",                    ""},
+    {Setting::CommandLine, "Settings", "CommandLine", 100, "",                    ""},
+    {Setting::CardNo,      "Tunewick", "CardNo",        8, "",                    ""},
+    {Setting::Detail,      "Tunewick", "Detail",        5, "",                    ""},
+    {Setting::Software,    "Tunewick", "Software",      5, "",                    ""},
+    {Setting::Win,         "Tunewick", "Win",           5, "",                    ""},
+    {Setting::JPd,         "Tunewick", "JPd",           4, "",                    ""},
+    {Setting::MSd,         "Tunewick", "MSd",           4, "",                    ""},
+    {Setting::Screen,      "Tunewick", "Screen",       20, "",                    "-d 640x480x16"},
+    {Setting::WinTitleOld, "Startup",  "WinTitleOld", 100, "Quillforge",          "Quillforge"},
+    {Setting::IC,          "Icon",     "IC",            6, "TRUE",                "TRUE"},
+    {Setting::Icon,        "Icon",     "Icon",        100, "LX.ico",              "LX.ico"},
+};
+// clang-format on
+
+TEST(ProfileStore, EveryKeyOfTheSettingsFileAsBothProgramsReadIt) {
     GameFolder game;
-    game.Write("System/game.lxf", "[Tunewick]\nMSd=-nm-extra\nCardNo=-crd 12345\n");
     std::string path = game.FullPath("System\\game.lxf");
-    SettingText<Setting::MSd> mouse;
-    FixedText<100> roomy;
-    EXPECT_EQ(ReadSetting(Setting::MSd, Program::Runwick, mouse, path.c_str()), 3u);
-    EXPECT_STREQ(mouse.Get(), "-nm");
-    ReadSetting(Setting::CardNo, Program::Runwick, roomy, path.c_str());
-    EXPECT_STREQ(roomy.Get(), "-crd 12") << "nine characters give their first seven";
-    ReadSetting(Setting::Screen, Program::Runwick, roomy, path.c_str());
-    EXPECT_STREQ(roomy.Get(), "-d 640x480x16");
-    ReadSetting(Setting::Screen, Program::Tunewick, roomy, path.c_str());
-    EXPECT_STREQ(roomy.Get(), "");
+    FixedText<200> value;
+    for (const KeyRow& row : kKeyRows) {
+        SCOPED_TRACE(row.name);
+        std::string heading = std::string("[") + row.section + "]\r\n" + row.name + "=";
+        std::string fits(row.capacity - 1, 'v');
+        for (Program program : {Program::Tunewick, Program::Runwick}) {
+            game.Write("System/game.lxf", heading + fits + "\r\n");
+            EXPECT_EQ(ReadSetting(row.setting, program, value, path.c_str()), row.capacity - 1);
+            EXPECT_TRUE(ReadWholeSetting(row.setting, program, value, path.c_str()));
+            game.Write("System/game.lxf", heading + fits + "w\r\n");
+            ReadSetting(row.setting, program, value, path.c_str());
+            EXPECT_EQ(value.Get(), fits) << "one more is cut";
+            EXPECT_FALSE(ReadWholeSetting(row.setting, program, value, path.c_str()));
+            game.Write("System/game.lxf", heading + "\r\n");
+            EXPECT_EQ(ReadSetting(row.setting, program, value, path.c_str()), 0u) << "present but empty";
+            game.Write("System/game.lxf", std::string("[") + row.section + "]\r\nOther=1\r\n");
+            ReadSetting(row.setting, program, value, path.c_str());
+            EXPECT_STREQ(value.Get(), program == Program::Tunewick ? row.tunewickDefault : row.runwickDefault);
+        }
+    }
 }
 
 TEST(ProfileStore, WritesCreateFileSectionAndKey) {

@@ -152,7 +152,8 @@ TEST_F(RunwickTest, EachFaultShowsOneErrorBox) {
 
 TEST_F(RunwickTest, WithIconsRunwickStaysWhileTheGameRunsAndEndsWithIt) {
     GameRunsFor("2");
-    WriteSettings("[Icon]\r\nIC=TRUE\r\n");
+    // A program holds icons too: Runwick's own are what it keeps on the game.
+    WriteSettings("[Icon]\r\nIC=TRUE\r\nIcon=" + ProgramBeside("Runwick.exe") + "\r\n");
     RunningProgram runwick(ProgramBeside("Runwick.exe"), game.Root().string());
     ASSERT_NE(WaitForWindow("Quillforge", 20000), nullptr);
     EXPECT_FALSE(runwick.WaitForExit(1000)) << "it keeps the icon while the game runs";

@@ -255,6 +255,11 @@ bool ShortPath(const char* path, Text& out) {
     return true;
 }
 
+bool IsFolder(const char* path) {
+    struct stat info;
+    return *path && Exists(OnDisk(path), &info) && S_ISDIR(info.st_mode);
+}
+
 bool CreateFolder(const char* path) {
     return mkdir(OnDisk(path).c_str(), 0777) == 0;
 }

@@ -49,6 +49,11 @@ bool ShortPath(const char* path, Text& out) {
     return TakePath(GetShortPathNameA(path, out.Buffer(), static_cast<DWORD>(out.Capacity())), out);
 }
 
+bool IsFolder(const char* path) {
+    DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 bool CreateFolder(const char* path) {
     return CreateDirectoryA(path, nullptr) != FALSE;
 }

@@ -69,8 +69,14 @@ void Win32LaunchPlatform::ExtractIcons(const char* file, IconHandle& bigIcon, Ic
     smallIcon = small16;
 }
 
+// A window that stops handling messages, or one of another program that took
+// the caption, must not hold the launcher past the game's end.
+constexpr UINT kIconSendTimeout = 1000;
+
 void Win32LaunchPlatform::SetIcon(WindowHandle window, IconKind kind, IconHandle icon) {
-    SendMessageA(static_cast<HWND>(window), WM_SETICON, static_cast<WPARAM>(kind), reinterpret_cast<LPARAM>(icon));
+    DWORD_PTR result;
+    SendMessageTimeoutA(static_cast<HWND>(window), WM_SETICON, static_cast<WPARAM>(kind),
+                        reinterpret_cast<LPARAM>(icon), SMTO_ABORTIFHUNG, kIconSendTimeout, &result);
 }
 
 void Win32LaunchPlatform::DestroyIcon(IconHandle icon) {
