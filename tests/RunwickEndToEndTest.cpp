@@ -131,6 +131,8 @@ TEST_F(RunwickTest, EachFaultShowsOneErrorBox) {
          "Game Executable Either Not Present or Defined Incorrectly in LXF File"},
         {"game path too long", "[Game]\r\nGameExe=g.exe\r\nGamePath=" + std::string(99, 'p') + "\r\n",
          "Game Path Too Long or Defined Incorrectly in LXF File", deepFolder},
+        {"game path not a folder", "[Game]\r\nGameExe=g.exe\r\nGamePath=NoSuchFolder\r\n",
+         "Game Path Too Long or Defined Incorrectly in LXF File", deepFolder},
         {"not a program", "[Game]\r\nGameExe=broken.exe\r\n", "Game Executable Could Not Be Started: "},
     };
     for (const BoxCase& c : cases) {
