@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "FixedText.h"
 
 TEST(FixedText, KeepsAtMostCapacityLessOneAndSaysWhenItCuts) {
@@ -29,4 +31,18 @@ TEST(FixedText, AdoptTakesWhatAPlatformCallWrote) {
     text.Adopt(5);
     EXPECT_STREQ(text.Get(), "hello");
     EXPECT_EQ(text.Length(), 5u);
+    // A platform call may report the size it needed, past the buffer's end.
+    std::memset(text.Buffer(), 'x', text.Capacity());
+    text.Adopt(260);
+    EXPECT_EQ(text.Length(), 5u);
+    EXPECT_STREQ(text.Get(), "xxxxx");
+}
+
+TEST(FixedText, ClearEmptiesWhatGetShows) {
+    FixedText<6> text("abc");
+    text.Clear();
+    EXPECT_STREQ(text.Get(), "");
+    EXPECT_TRUE(text.IsEmpty());
+    text.Append("d");
+    EXPECT_STREQ(text.Get(), "d");
 }

@@ -96,7 +96,7 @@ TEST(LaunchSupervisor, KeepsTheIconWhileTheGameRunsThenReleasesEverything) {
 }
 
 TEST(LaunchSupervisor, WithoutTheIconFlagItLeavesOnceTheWindowIsFound) {
-    for (const char* flag : {"FALSE", "true", ""}) {
+    for (const char* flag : {"FALSE", "true", "True", "TRUE ", " TRUE", ""}) {
         FakePlatform platform;
         LaunchSupervisor::Run(platform, LaunchOutcome::Ready, Command(flag));
         EXPECT_EQ(platform.steps, (Steps{"start", "find Night Run", "extract", "destroy B", "destroy S", "close"}));

@@ -150,6 +150,8 @@ TEST(ProfileStore, AnEmptyPathReadsTheFallback) {
     EXPECT_STREQ(value.Get(), "no_game");
     EXPECT_EQ(ProfileStore::ReadValue("Game", "Title", "\"q\" ", 100, value, ""), 1u);
     EXPECT_STREQ(value.Get(), "q") << "quotes come off the fallback, as the platform does";
+    EXPECT_EQ(ProfileStore::ReadValue("Game", "Title", "ab ", 100, value, ""), 2u);
+    EXPECT_STREQ(value.Get(), "ab");
 }
 
 #ifndef _WIN32

@@ -2,6 +2,10 @@
 
 #include <filesystem>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include "GameFolder.h"
 #include "GameSettingsFile.h"
 #include "Platform.h"
@@ -60,6 +64,43 @@ TEST(SettingsFileLocator, NoSystemFolderAtAll) {
     bool found = true;
     EXPECT_EQ(Locate(kSettingsFilePattern, &found), game.FullPath("System\\"));
     EXPECT_FALSE(found);
+}
+
+TEST(SettingsFileLocator, OfTwoSettingsFilesTheFirstThePlatformEnumerates) {
+    GameFolder game;
+    game.Write("System/b-second.lxf", "[Game]\n");
+    game.Write("System/A-first.lxf", "[Game]\n");
+#ifdef _WIN32
+    WIN32_FIND_DATAA first;
+    HANDLE search = FindFirstFileA("System\\*.lxf", &first);
+    ASSERT_NE(search, INVALID_HANDLE_VALUE);
+    FindClose(search);
+    std::string expected = first.cFileName;
+#else
+    std::string expected = "A-first.lxf";  // the portable back end: by name, letter case folded
+#endif
+    EXPECT_EQ(Locate(kSettingsFilePattern), (game.Root() / "System" / expected).string());
+}
+
+// Full paths, written out: "." and ".." and doubled separators fold; a path
+// of exactly the platform's limit is refused, never cut to one less.
+TEST(SettingsFileLocator, FullPathsAsThePlatformMakesThem) {
+    GameFolder game;
+    const std::string root = game.Root().string();
+#ifdef _WIN32
+    const char separator = '\\';
+#else
+    const char separator = '/';
+#endif
+    FixedText<kMaxPath> full;
+    EXPECT_TRUE(platform::FullPath("a\\.\\b\\..\\c\\\\d", full));
+    EXPECT_EQ(full.Get(), root + separator + "a" + separator + "c" + separator + "d");
+    std::string fits(kMaxPath - 1 - root.size() - 1, 'f');
+    EXPECT_TRUE(platform::FullPath(fits.c_str(), full));
+    EXPECT_EQ(full.Length(), kMaxPath - 1);
+    std::string tooLong = fits + "g";
+    EXPECT_FALSE(platform::FullPath(tooLong.c_str(), full));
+    EXPECT_STREQ(full.Get(), "") << "refused, not cut to 259";
 }
 
 TEST(SettingsFileLocator, APathTooLongIsRefusedNeverCut) {

@@ -57,6 +57,42 @@ protected:
     SettingsModel model{ui.Controls()};
 };
 
+// The catalogue as the player and the engine see it, written out.
+struct CatalogueRow {
+    const char* label;
+    const char* option16;
+    const char* option32;
+};
+
+// clang-format off
+const CatalogueRow kCatalogue[] = {
+    {"320 x 200",   "-d 320x200x16",   "-d 320x200x32"},
+    {"320 x 240",   "-d 320x240x16",   "-d 320x240x32"},
+    {"400 x 300",   "-d 400x300x16",   "-d 400x300x32"},
+    {"512 x 384",   "-d 512x384x16",   "-d 512x384x32"},
+    {"640 x 480",   "-d 640x480x16",   "-d 640x480x32"},
+    {"800 x 600",   "-d 800x600x16",   "-d 800x600x32"},
+    {"1024 x 768",  "-d 1024x768x16",  "-d 1024x768x32"},
+    {"1280 x 960",  "-d 1280x960x16",  "-d 1280x960x32"},
+    {"1600 x 1200", "-d 1600x1200x16", "-d 1600x1200x32"},
+};
+// clang-format on
+
+TEST_F(SettingsModelTest, EveryModeLoadsAndSavesAsItsOption) {
+    for (int i = 0; i < 9; ++i) {
+        const CatalogueRow& row = kCatalogue[i];
+        for (const char* option : {row.option16, row.option32}) {
+            SCOPED_TRACE(option);
+            Load("Maxor", {.screen = option});
+            ASSERT_EQ(ui.resolution.items.size(), 9u);
+            EXPECT_EQ(ui.resolution.items[i], row.label);
+            EXPECT_EQ(ui.resolution.selection, i);
+            EXPECT_EQ(ui.colourDepth.selection, option == row.option16 ? 0 : 1);
+            EXPECT_EQ(SavedScreen(), option);
+        }
+    }
+}
+
 struct EditionCase {
     const char* edition;
     std::size_t resolutions;
@@ -70,7 +106,7 @@ TEST_F(SettingsModelTest, EachEditionOffersItsModes) {
         SCOPED_TRACE(c.edition);
         Load(c.edition);
         ASSERT_EQ(ui.resolution.items.size(), c.resolutions);
-        for (std::size_t i = 0; i < c.resolutions; ++i) EXPECT_EQ(ui.resolution.items[i], kResolutions[i].label);
+        for (std::size_t i = 0; i < c.resolutions; ++i) EXPECT_EQ(ui.resolution.items[i], kCatalogue[i].label);
         EXPECT_EQ(ui.colourDepth.items.size(), c.depths);
         EXPECT_EQ(ui.resolution.selection, 4);
         EXPECT_EQ(ui.colourDepth.selection, 0);
@@ -98,6 +134,12 @@ TEST_F(SettingsModelTest, AnEmptyTunewickSectionLoadsTheBuiltInChoices) {
                               {"Win", ""},
                               {"JPd", ""},
                               {"MSd", ""}}));
+}
+
+TEST_F(SettingsModelTest, TheFirstSecondaryAdapter) {
+    Load("Plenn", {.cardNo = "-crd 1"});
+    EXPECT_EQ(ui.adapter.selection, 1);
+    EXPECT_EQ(Save()[0], (std::pair<std::string, std::string>{"CardNo", "-crd 1"}));
 }
 
 TEST_F(SettingsModelTest, StoredOptionsLoadAndSaveBack) {
@@ -187,6 +229,12 @@ TEST_F(SettingsModelTest, RenderingCommandsDescribeOnlyTheCheckedChoice) {
     EXPECT_EQ(ui.acceleration.items, std::vector<std::string>{texts.softEmulation.Get()});
     EXPECT_EQ(ui.acceleration.selection, 0);
     EXPECT_EQ(Save()[3], (std::pair<std::string, std::string>{"Software", "-n3d"}));
+    ui.software.checked = false;  // and back to hardware
+    ui.hardware.checked = true;
+    model.SoftwareCommand();
+    EXPECT_EQ(ui.acceleration.items, std::vector<std::string>{texts.softEmulation.Get()}) << "not checked: no change";
+    model.HardwareCommand();
+    EXPECT_EQ(ui.acceleration.items, std::vector<std::string>{texts.direct3D.Get()});
 }
 
 TEST_F(SettingsModelTest, ListsWithoutSelectionWriteNothing) {

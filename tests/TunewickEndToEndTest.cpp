@@ -71,16 +71,19 @@ protected:
     std::unique_ptr<RunningProgram> tunewick;
 };
 
-const char kAuthorsFile[] =
-    "; Night Run, by its author\r\n"
-    "[Game]\r\nTitle=Night Run\r\nGameExe=nightrun.exe\r\n\r\n"
-    "[Settings]\r\nQFV=Maxor\r\nRunGame=FALSE\r\nSavedir=saves\r\n\r\n"
-    "[Tunewick]\r\nCardNo=-crd 1\r\nDetail=-w3d\r\nSoftware=-n3d\r\nWin=\r\nJPd=-nj\r\nMSd=\r\n"
-    "Screen=-d 1600x1200x32\r\n\r\n"
-    "[Icon]\r\nIC=TRUE\r\n";
+// With RunGame "FALSE" and a LaunchExe that would leave its report if opened.
+std::string AuthorsFile(const char* runGame = "FALSE") {
+    return "; Night Run, by its author\r\n"
+           "[Game]\r\nTitle=Night Run\r\nGameExe=nightrun.exe\r\n\r\n"
+           "[Settings]\r\nQFV=Maxor\r\nRunGame=" + std::string(runGame) + "\r\nLaunchExe=" +
+           ProgramBeside("StandInGame.exe") + "\r\nSavedir=saves\r\n\r\n"
+           "[Tunewick]\r\nCardNo=-crd 1\r\nDetail=-w3d\r\nSoftware=-n3d\r\nWin=\r\nJPd=-nj\r\nMSd=\r\n"
+           "Screen=-d 1600x1200x32\r\n\r\n"
+           "[Icon]\r\nIC=TRUE\r\n";
+}
 
 TEST_F(TunewickTest, ShowsTheLanguageFilesTextsAndTheStoredChoices) {
-    game.Write("System/game.lxf", kAuthorsFile);
+    game.Write("System/game.lxf", AuthorsFile());
     game.Write("System/deutsch.lng",
                "[Titlebar]\r\nPreTitle=Einstellungen:\r\n[TextB]\r\nOK=&Speichern\r\nDisableMouse=\r\n"
                "WindowMode=&Fenster\r\n[Dropdown]\r\nPrimary=Erste Karte\r\n[ResolutionsB]\r\n32Bit=32 Bit Farbe\r\n");
@@ -111,7 +114,7 @@ TEST_F(TunewickTest, ShowsTheLanguageFilesTextsAndTheStoredChoices) {
     EXPECT_EQ(ComboItems(Control(dialog, IDC_COLOUR_DEPTH)), Items{"16 Bit Colour"});
     PressKey(dialog, VK_ESCAPE);
     ExpectClosed();
-    EXPECT_EQ(game.Read("System/game.lxf"), kAuthorsFile);
+    EXPECT_EQ(game.Read("System/game.lxf"), AuthorsFile());
 }
 
 TEST_F(TunewickTest, EachEditionOffersItsModes) {
@@ -134,7 +137,7 @@ TEST_F(TunewickTest, EachEditionOffersItsModes) {
 }
 
 TEST_F(TunewickTest, SaveChangesTheTunewickKeysAndNothingElse) {
-    game.Write("System/game.lxf", kAuthorsFile);
+    game.Write("System/game.lxf", AuthorsFile());
     Sections before = ReadSections(settingsFile);
     HWND dialog = Open();
     ChooseItem(dialog, IDC_ADAPTER, 2);
@@ -154,11 +157,12 @@ TEST_F(TunewickTest, SaveChangesTheTunewickKeysAndNothingElse) {
     after.erase("Tunewick");
     before.erase("Tunewick");
     EXPECT_EQ(after, before);
+    Sleep(1500);  // time enough for LaunchExe to show itself, were it opened
     EXPECT_FALSE(std::filesystem::exists(report)) << "RunGame is FALSE: nothing is opened";
 }
 
 TEST_F(TunewickTest, CancelEscapeAndTheCloseBoxLeaveTheFileAsItWas) {
-    game.Write("System/game.lxf", kAuthorsFile);
+    game.Write("System/game.lxf", AuthorsFile());
     for (int way = 0; way < 3; ++way) {
         SCOPED_TRACE(way);
         HWND dialog = Open();
@@ -168,7 +172,7 @@ TEST_F(TunewickTest, CancelEscapeAndTheCloseBoxLeaveTheFileAsItWas) {
         if (way == 1) PressKey(dialog, VK_ESCAPE);
         if (way == 2) PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
         ExpectClosed();
-        EXPECT_EQ(game.Read("System/game.lxf"), kAuthorsFile);
+        EXPECT_EQ(game.Read("System/game.lxf"), AuthorsFile());
     }
 }
 
@@ -228,6 +232,27 @@ TEST_F(TunewickTest, AFailedSaveIsReportedAndTheChoicesStay) {
     EXPECT_FALSE(std::filesystem::exists(game.Root() / "System" / "game.lxf"));
     PostClick(dialog, IDCANCEL);
     ExpectClosed();
+}
+
+// A file Tunewick can read but not write: another program holds it open
+// without sharing it for writing. The save fails, and LaunchExe, which
+// RunGame "TRUE" would open after a save, is not opened.
+TEST_F(TunewickTest, AFailedSaveOpensNothing) {
+    game.Write("System/game.lxf", AuthorsFile("TRUE"));
+    HANDLE held = CreateFileA(settingsFile.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    HWND dialog = Open();
+    PostClick(dialog, IDOK);
+    HWND box = tunewick->WaitForDialog(10000, dialog);
+    ASSERT_NE(box, nullptr) << "the save must fail";
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    for (int i = 0; i < 100 && IsWindow(box); ++i) Sleep(50);
+    PostClick(dialog, IDCANCEL);
+    ExpectClosed();
+    CloseHandle(held);
+    Sleep(1500);
+    EXPECT_FALSE(std::filesystem::exists(report)) << "nothing is opened after a failed save";
+    EXPECT_EQ(game.Read("System/game.lxf"), AuthorsFile("TRUE"));
 }
 
 }  // namespace
