@@ -45,6 +45,12 @@ bool ShortPath(const char* path, Text& out);
 // GetFileAttributesA: true only for an existing folder.
 bool IsFolder(const char* path);
 
+// GetFileAttributesA: true for an existing file or folder.
+bool PathExists(const char* path);
+
+// True when the folder that holds the full path exists (what CreateDirectoryA needs).
+bool ParentIsFolder(const char* fullPath);
+
 // CreateDirectoryA: the last level only.
 bool CreateFolder(const char* path);
 

@@ -26,9 +26,18 @@ struct Search {
 // The pattern's "*.lxf" also finds "settings.lxfold" through its 8.3 alias
 // SETTIN~1.LXF, and folders: only a file whose own name ends in the
 // extension is the one we want.
+bool IsCandidate(const platform::FoundEntry& entry, const char* extension) {
+    return !entry.isFolder && EndsWithIgnoringCase(entry.name, extension);
+}
+
+const char* ExtensionOf(const char* pattern) {
+    const char* star = std::strrchr(pattern, '*');
+    return star ? star + 1 : pattern;
+}
+
 bool TakeFirstFile(const platform::FoundEntry& entry, void* context) {
     Search& search = *static_cast<Search*>(context);
-    if (entry.isFolder || !EndsWithIgnoringCase(entry.name, search.extension)) return false;
+    if (!IsCandidate(entry, search.extension)) return false;
     if (search.name.Set(entry.name)) return true;
     search.name.Clear();  // a name is never cut: a cut one names another file
     return false;
@@ -39,8 +48,7 @@ bool TakeFirstFile(const platform::FoundEntry& entry, void* context) {
 bool Locate(const char* pattern, Text& fullPath) {
     fullPath.Clear();
     const char* slash = std::strrchr(pattern, '/');
-    const char* star = std::strrchr(pattern, '*');
-    Search search{star ? star + 1 : pattern, {}};
+    Search search{ExtensionOf(pattern), {}};
     platform::SearchEntries(pattern, TakeFirstFile, &search);
 
     // "System\" and the name: the folder part of the pattern with a backslash.
@@ -52,6 +60,22 @@ bool Locate(const char* pattern, Text& fullPath) {
         return false;
     }
     return !search.name.IsEmpty();
+}
+
+void ForEachCandidate(const char* pattern, void (*visit)(const char* name, void* context), void* context) {
+    struct Walk {
+        const char* extension;
+        void (*visit)(const char*, void*);
+        void* context;
+    } walk{ExtensionOf(pattern), visit, context};
+    platform::SearchEntries(
+        pattern,
+        [](const platform::FoundEntry& entry, void* data) {
+            Walk& w = *static_cast<Walk*>(data);
+            if (IsCandidate(entry, w.extension)) w.visit(entry.name, w.context);
+            return false;
+        },
+        &walk);
 }
 
 }  // namespace SettingsFileLocator

@@ -12,4 +12,8 @@ namespace SettingsFileLocator {
 // fail. A path too long for the platform is never cut: out is then empty.
 bool Locate(const char* pattern, Text& fullPath);
 
+// Calls visit with the name of each file that Locate considers, in the
+// platform's order: the first is the one Locate takes.
+void ForEachCandidate(const char* pattern, void (*visit)(const char* name, void* context), void* context);
+
 }  // namespace SettingsFileLocator

@@ -53,6 +53,33 @@ struct ListTexts {
     LanguageText depth32;
 };
 
+// The keys of the lists' item texts, in the order they are read.
+struct ListTextKey {
+    const char* section;
+    const char* name;
+    const char* fallback;
+    LanguageText ListTexts::*text;
+};
+
+// clang-format off
+inline constexpr ListTextKey kListTextKeys[] = {
+    {"Dropdown",     "Primary",        "Primary Display Driver",                                        &ListTexts::primary},
+    {"Dropdown",     "Secondary1",     "Secondary Display Accelerator 1",                               &ListTexts::secondary1},
+    {"Dropdown",     "Secondary2",     "Secondary Display Accelerator 2",                               &ListTexts::secondary2},
+    {"Dropdown",     "AdvancedDetail", "Advanced (newer cards only)",                                   &ListTexts::advancedDetail},
+    {"Dropdown",     "NormalDetail",   "Normal (recommended for older cards)",                          &ListTexts::normalDetail},
+    {"Dropdown",     "Direct3D",       "Microsoft Direct3D Hardware acceleration through Direct3D HAL", &ListTexts::direct3D},
+    {"Dropdown",     "SoftEmulation",  "Velmora Software Emulation",                                    &ListTexts::softEmulation},
+    {"ResolutionsB", "16Bit",          "16 Bit Colour",                                                 &ListTexts::depth16},
+    {"ResolutionsB", "32Bit",          "32 Bit Colour",                                                 &ListTexts::depth32},
+};
+// clang-format on
+
+// The caption's parts around the game title, in [Titlebar].
+inline constexpr char kCaptionSection[] = "Titlebar";
+inline constexpr const char* kCaptionKeys[] = {"PreTitle", "PostTitle"};
+inline constexpr char kLabelSection[] = "TextB";
+
 // Receives each label as soon as it is read.
 class LabelTarget {
 public:

@@ -23,21 +23,29 @@ bool HasBlank(const Text& text) {
 // make the game take the next option as its save folder. Left out too when
 // the short form still holds a blank (a volume without 8.3 names): unquoted,
 // the game would read a wrong folder and a stray option.
-void BuildSaveFolderOption(const Text& saveFolder, Text& option) {
+SaveFolder BuildSaveFolderOption(const Text& saveFolder, BuildMode mode, Text& fullPath, Text& option) {
     option.Clear();
-    if (saveFolder.IsEmpty()) return;
-    platform::CreateFolder(saveFolder.Get());  // an existing folder is as good
-    FixedText<kMaxPath> fullPath;
+    fullPath.Clear();
+    if (saveFolder.IsEmpty()) return SaveFolder::NotSet;
+    if (mode == BuildMode::Launch) platform::CreateFolder(saveFolder.Get());  // an existing folder is as good
     FixedText<kMaxPath> shortPath;
-    if (!platform::FullPath(saveFolder.Get(), fullPath) || !platform::IsFolder(fullPath.Get())) return;
-    if (!platform::ShortPath(fullPath.Get(), shortPath) || HasBlank(shortPath)) return;
+    if (!platform::FullPath(saveFolder.Get(), fullPath)) return SaveFolder::NotAFolder;
+    if (!platform::IsFolder(fullPath.Get())) {
+        // The check predicts the making: the last level only, and only where nothing stands.
+        bool makeable = mode == BuildMode::CheckOnly && !platform::PathExists(fullPath.Get()) &&
+                        platform::ParentIsFolder(fullPath.Get());
+        return makeable ? SaveFolder::ToBeMade : SaveFolder::NotAFolder;
+    }
+    if (!platform::ShortPath(fullPath.Get(), shortPath)) return SaveFolder::NotAFolder;
+    if (HasBlank(shortPath)) return SaveFolder::ShortFormHasBlank;
     option.Set(kSaveFolderSwitch);
     option.Append(shortPath);
+    return SaveFolder::Passed;
 }
 
 }  // namespace
 
-LaunchOutcome LaunchCommand::Build() {
+LaunchOutcome LaunchCommand::Build(BuildMode mode) {
     FixedText<kMaxPath> settingsFile;
     SettingsFileLocator::Locate(kSettingsFilePattern, settingsFile);
     const char* file = settingsFile.Get();
@@ -56,20 +64,23 @@ LaunchOutcome LaunchCommand::Build() {
 
     SettingText<Setting::GamePath> gamePath;
     SettingText<Setting::ZPR> zpr;
-    SettingText<Setting::Savedir> saveFolder;
+    SettingText<Setting::Savedir> savedir;
     SettingText<Setting::CommandLine> commandLine;
     bool gamePathWhole = readPath(Setting::GamePath, gamePath);
     read(Setting::ZPR, zpr);
     read(Setting::WinTitleOld, windowTitle);
     read(Setting::IC, iconFlag);
     if (!readPath(Setting::Icon, iconFile)) iconFile.Clear();
-    if (!readPath(Setting::Savedir, saveFolder)) saveFolder.Clear();
+    bool saveFolderWhole = readPath(Setting::Savedir, savedir);
     read(Setting::CommandLine, commandLine);
     FixedText<LongestTunewickOption()> options[std::size(kTunewickOptions)];
     for (std::size_t i = 0; i < std::size(kTunewickOptions); ++i) read(kTunewickOptions[i], options[i]);
 
     FixedText<kSaveFolderOptionCapacity> saveFolderOption;
-    BuildSaveFolderOption(saveFolder, saveFolderOption);
+    if (saveFolderWhole)
+        saveFolder = BuildSaveFolderOption(savedir, mode, saveFolderPath, saveFolderOption);
+    else
+        saveFolder = SaveFolder::TooLongForItsKey;
 
     parameters.Set(" ");
     AppendItem(parameters, zpr);

@@ -39,6 +39,19 @@ constexpr std::size_t ParameterCapacity() {
     return characters + 1;
 }
 
+// What became of Savedir.
+enum class SaveFolder {
+    NotSet,             // empty: no option
+    Passed,             // "-dir " and the folder's short form
+    ToBeMade,           // a check only: the folder does not exist yet, Runwick makes it
+    TooLongForItsKey,   // left out
+    NotAFolder,         // it could not be made, or names a file: left out
+    ShortFormHasBlank,  // a volume without 8.3 names: left out
+};
+
+// Runwick makes the save folder; the authors' check only looks.
+enum class BuildMode { Launch, CheckOnly };
+
 struct LaunchCommand {
     FixedText<kMaxPath> executablePath;
     FixedText<kMaxPath> workingFolder;  // empty: the launcher's own current directory
@@ -46,8 +59,11 @@ struct LaunchCommand {
     SettingText<Setting::WinTitleOld> windowTitle;
     SettingText<Setting::IC> iconFlag;
     SettingText<Setting::Icon> iconFile;  // empty when the value was too long for its key
+    SaveFolder saveFolder = SaveFolder::NotSet;
+    FixedText<kMaxPath> saveFolderPath;  // its full path, where it has one
 
     // Locates the game settings file, reads it, creates the save folder and
     // fills the texts above. Only Ready means they are ready to start.
-    LaunchOutcome Build();
+    // CheckOnly changes nothing on disk.
+    LaunchOutcome Build(BuildMode mode = BuildMode::Launch);
 };

@@ -84,21 +84,15 @@ std::string OnDisk(const char* path) {
 // Profile files may be UTF-16, marked by their byte-order mark. They are
 // read as 8-bit text (characters past 255 become '?') and written back in
 // the encoding they had.
-enum class Encoding { Bytes, Utf16LittleEndian, Utf16BigEndian };
+using profile_text::Encoding;
 
 Encoding Decode(std::string& contents) {
-    if (contents.size() < 2) return Encoding::Bytes;
-    bool little = contents.compare(0, 2, "\xFF\xFE") == 0;
-    bool big = contents.compare(0, 2, "\xFE\xFF") == 0;
-    if (!little && !big) return Encoding::Bytes;
-    std::string text;
-    for (std::size_t i = 2; i + 1 < contents.size(); i += 2) {
-        unsigned char low = static_cast<unsigned char>(contents[little ? i : i + 1]);
-        unsigned char high = static_cast<unsigned char>(contents[little ? i + 1 : i]);
-        text += high ? '?' : static_cast<char>(low);
-    }
+    Encoding encoding = profile_text::EncodingOf(contents);
+    if (encoding == Encoding::Bytes) return encoding;
+    std::string text(contents.size() / 2, '\0');
+    text.resize(profile_text::NarrowUtf16(contents, encoding, text.data()));
     contents.swap(text);
-    return little ? Encoding::Utf16LittleEndian : Encoding::Utf16BigEndian;
+    return encoding;
 }
 
 std::string Encode(std::string_view text, Encoding encoding) {
@@ -258,6 +252,18 @@ bool ShortPath(const char* path, Text& out) {
 bool IsFolder(const char* path) {
     struct stat info;
     return *path && Exists(OnDisk(path), &info) && S_ISDIR(info.st_mode);
+}
+
+bool PathExists(const char* path) {
+    return *path && Exists(OnDisk(path));
+}
+
+bool ParentIsFolder(const char* fullPath) {
+    std::string path = WithSlashes(fullPath);
+    while (path.size() > 1 && path.back() == '/') path.pop_back();  // the folder itself
+    std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return false;
+    return IsFolder(path.substr(0, slash + 1).c_str());
 }
 
 bool CreateFolder(const char* path) {

@@ -219,4 +219,32 @@ void WriteValue(std::string& contents, const char* section, const char* key, con
     if (PlanWrite(contents, section, key, value, edit)) contents.replace(edit.at, edit.removed, edit.inserted);
 }
 
+void ForEachLine(std::string_view contents, void (*visit)(const OutlineLine& line, void* context), void* context) {
+    LineReader reader(contents);
+    Line line;
+    std::size_t number = 0;
+    while (reader.Next(line)) {
+        ++number;
+        if (line.kind == LineKind::Blank) continue;
+        visit(OutlineLine{number, line.kind == LineKind::Heading, line.hasValue, line.name, line.value}, context);
+    }
+}
+
+Encoding EncodingOf(std::string_view bytes) {
+    if (bytes.substr(0, 2) == "\xFF\xFE") return Encoding::Utf16LittleEndian;
+    if (bytes.substr(0, 2) == "\xFE\xFF") return Encoding::Utf16BigEndian;
+    return Encoding::Bytes;
+}
+
+std::size_t NarrowUtf16(std::string_view bytes, Encoding encoding, char* out) {
+    bool little = encoding == Encoding::Utf16LittleEndian;
+    std::size_t length = 0;
+    for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
+        unsigned char low = static_cast<unsigned char>(bytes[little ? i : i + 1]);
+        unsigned char high = static_cast<unsigned char>(bytes[little ? i + 1 : i]);
+        out[length++] = high ? '?' : static_cast<char>(low);
+    }
+    return length;
+}
+
 }  // namespace profile_text

@@ -31,4 +31,25 @@ bool PlanWrite(std::string_view contents, const char* section, const char* key, 
 // section at the end of the text. Every other line stays byte for byte.
 void WriteValue(std::string& contents, const char* section, const char* key, const char* value);
 
+// One heading or entry line of a text, numbered from 1, as the reader sees it.
+struct OutlineLine {
+    std::size_t number;
+    bool heading;
+    bool hasValue;          // an entry with '='
+    std::string_view name;  // the section of a heading, the key of an entry
+    std::string_view value; // an entry's value as it stands, quotes and all
+};
+
+// Calls visit for each heading and entry line, in order; blank lines are
+// passed over. Lines end as ReadValue ends them.
+void ForEachLine(std::string_view contents, void (*visit)(const OutlineLine& line, void* context), void* context);
+
+// Profile files may be UTF-16, marked by their byte-order mark; the profile
+// functions read them as text like any other.
+enum class Encoding { Bytes, Utf16LittleEndian, Utf16BigEndian };
+Encoding EncodingOf(std::string_view bytes);
+// The text of UTF-16 bytes after their mark, one byte a character ('?' for
+// those past 255); out has room for half the bytes. Returns its length.
+std::size_t NarrowUtf16(std::string_view bytes, Encoding encoding, char* out);
+
 }  // namespace profile_text

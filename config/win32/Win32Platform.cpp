@@ -54,6 +54,21 @@ bool IsFolder(const char* path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+bool PathExists(const char* path) {
+    return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool ParentIsFolder(const char* fullPath) {
+    FixedText<kMaxPath> parent(fullPath);
+    char* last = nullptr;
+    for (char* c = parent.Buffer(); *c; ++c)
+        if ((*c == '\\' || *c == '/') && c[1]) last = c;  // a trailing separator names the folder itself
+    if (!last) return false;
+    last[1] = '\0';  // keep the separator: "C:\" is a folder, "C:" a drive's current one
+    parent.Adopt(static_cast<std::size_t>(last + 1 - parent.Buffer()));
+    return IsFolder(parent.Get());
+}
+
 bool CreateFolder(const char* path) {
     return CreateDirectoryA(path, nullptr) != FALSE;
 }

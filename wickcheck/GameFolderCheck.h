@@ -1,0 +1,12 @@
+#pragma once
+// The authors' check of a game folder: what Tunewick and Runwick will do
+// with its files, through their own logic, and every mistake in them. It
+// changes nothing: no file is written, no folder made, nothing started.
+#include "Report.h"
+
+namespace GameFolderCheck {
+
+// Checks the game folder that is the current directory.
+void Run(Report& report);
+
+}  // namespace GameFolderCheck

@@ -1,0 +1,145 @@
+#include "Report.h"
+
+#include <cstdio>
+
+Text& Report::Add(Group group, const char* label) {
+    Fact& fact = factCount_ < kMostFacts ? facts_[factCount_++] : spare_;
+    fact.group = group;
+    fact.label = label;
+    fact.value.Clear();
+    return fact.value;
+}
+
+namespace {
+
+const char* LevelName(Level level) {
+    switch (level) {
+        case Level::Error:
+            return "error";
+        case Level::Warning:
+            return "warning";
+        case Level::Note:
+            return "note";
+    }
+    return "";
+}
+
+const char* FileName(const Report& report, CheckedFile file) {
+    switch (file) {
+        case CheckedFile::Settings:
+            return report.settingsFile.IsEmpty() ? "System\\*.lxf" : report.settingsFile.Get();
+        case CheckedFile::Language:
+            return report.languageFile.IsEmpty() ? "System\\*.lng" : report.languageFile.Get();
+        case CheckedFile::Other:
+            return "the game folder";
+    }
+    return "";
+}
+
+void PrintFindings(const Report& report, CheckedFile file) {
+    const Findings& findings = report.findings;
+    bool headed = false;
+    for (std::size_t i = 0; i < findings.Count(); ++i) {
+        const Finding& f = findings[i];
+        if (f.file != file) continue;
+        if (!headed) std::printf("\nIn %s:\n", FileName(report, file));
+        headed = true;
+        std::printf("  %-7s %s", LevelName(f.kind->level), f.kind->code);
+        if (!f.section.IsEmpty()) std::printf(" [%s]", f.section.Get());
+        if (!f.key.IsEmpty()) std::printf(" %s", f.key.Get());
+        if (f.line) std::printf(", line %zu", f.line);
+        std::printf(": %s\n          %s\n", f.message.Get(), f.kind->advice);
+    }
+}
+
+void PrintGroup(const Report& report, Group group, const char* heading) {
+    std::printf("\n%s\n", heading);
+    for (std::size_t i = 0; i < report.FactCount(); ++i) {
+        const Fact& fact = report.FactAt(i);
+        if (fact.group == group) std::printf("  %-22s %s\n", fact.label, fact.value.Get());
+    }
+}
+
+// A JSON string: quotes, backslashes and control characters escaped; other
+// bytes as they are (the files' own code page).
+void PrintJsonString(const char* text) {
+    std::putchar('"');
+    for (const unsigned char* c = reinterpret_cast<const unsigned char*>(text); *c; ++c) {
+        if (*c == '"' || *c == '\\')
+            std::printf("\\%c", *c);
+        else if (*c < 0x20 || *c == 0x7f)
+            std::printf("\\u%04x", *c);
+        else
+            std::putchar(*c);
+    }
+    std::putchar('"');
+}
+
+const char* GroupName(Group group) {
+    switch (group) {
+        case Group::SettingsFile:
+            return "settingsFile";
+        case Group::LanguageFile:
+            return "languageFile";
+        case Group::Runwick:
+            return "runwick";
+        case Group::Tunewick:
+            return "tunewick";
+    }
+    return "";
+}
+
+}  // namespace
+
+void PrintText(const Report& report) {
+    std::printf("Wickcheck: the game folder %s\n", report.gameFolder.Get());
+    PrintGroup(report, Group::SettingsFile, "The settings file, as both programs read it:");
+    PrintGroup(report, Group::LanguageFile, "The language file, as Tunewick reads it:");
+    PrintGroup(report, Group::Runwick, "What Runwick will do:");
+    PrintGroup(report, Group::Tunewick, "What Tunewick will show and do:");
+    PrintFindings(report, CheckedFile::Settings);
+    PrintFindings(report, CheckedFile::Language);
+    PrintFindings(report, CheckedFile::Other);
+    const Findings& findings = report.findings;
+    std::printf("\nSummary: %zu errors, %zu warnings, %zu notes.\n", findings.CountOf(Level::Error),
+                findings.CountOf(Level::Warning), findings.CountOf(Level::Note));
+    if (findings.Dropped()) std::printf("(%zu more findings not shown)\n", findings.Dropped());
+}
+
+void PrintJson(const Report& report) {
+    std::printf("{\n  \"gameFolder\": ");
+    PrintJsonString(report.gameFolder.Get());
+    std::printf(",\n  \"settingsFile\": ");
+    PrintJsonString(report.settingsFile.Get());
+    std::printf(",\n  \"languageFile\": ");
+    PrintJsonString(report.languageFile.Get());
+    std::printf(",\n  \"facts\": [");
+    for (std::size_t i = 0; i < report.FactCount(); ++i) {
+        const Fact& fact = report.FactAt(i);
+        std::printf("%s\n    {\"group\": \"%s\", \"label\": ", i ? "," : "", GroupName(fact.group));
+        PrintJsonString(fact.label);
+        std::printf(", \"value\": ");
+        PrintJsonString(fact.value.Get());
+        std::printf("}");
+    }
+    std::printf("\n  ],\n  \"findings\": [");
+    const Findings& findings = report.findings;
+    for (std::size_t i = 0; i < findings.Count(); ++i) {
+        const Finding& f = findings[i];
+        std::printf("%s\n    {\"level\": \"%s\", \"code\": \"%s\", \"file\": ", i ? "," : "", LevelName(f.kind->level),
+                    f.kind->code);
+        PrintJsonString(FileName(report, f.file));
+        std::printf(", \"section\": ");
+        PrintJsonString(f.section.Get());
+        std::printf(", \"key\": ");
+        PrintJsonString(f.key.Get());
+        std::printf(", \"line\": %zu, \"message\": ", f.line);
+        PrintJsonString(f.message.Get());
+        std::printf(", \"advice\": ");
+        PrintJsonString(f.kind->advice);
+        std::printf("}");
+    }
+    std::printf("\n  ],\n  \"summary\": {\"errors\": %zu, \"warnings\": %zu, \"notes\": %zu, \"exitStatus\": %d}\n}\n",
+                findings.CountOf(Level::Error), findings.CountOf(Level::Warning), findings.CountOf(Level::Note),
+                findings.ExitStatus());
+}

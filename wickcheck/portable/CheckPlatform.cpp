@@ -1,0 +1,82 @@
+// The authors' check's own platform calls on Linux: '\' and '/' both
+// separate folders; icons are counted in .ico files, bitmaps measured from
+// their headers, as Windows' loaders read them.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "../../config/Platform.h"
+#include "../CheckPlatform.h"
+
+namespace check_platform {
+namespace {
+
+std::string OnDisk(const char* path) {
+    // The shared platform's full path already folds separators and "..".
+    FixedText<kMaxPath> full;
+    return platform::FullPath(path, full) ? full.Get() : "";
+}
+
+unsigned Little(const unsigned char* p, int bytes) {
+    unsigned value = 0;
+    for (int i = bytes - 1; i >= 0; --i) value = value << 8 | p[i];
+    return value;
+}
+
+}  // namespace
+
+bool ChangeFolder(const char* path) {
+    std::string folder = OnDisk(path);
+    return !folder.empty() && chdir(folder.c_str()) == 0;
+}
+
+bool IsFile(const char* path) {
+    return platform::PathExists(path) && !platform::IsFolder(path);
+}
+
+bool ReadFileBytes(const char* path, char* out, std::size_t capacity, std::size_t& size) {
+    size = 0;
+    if (!IsFile(path)) return false;
+    std::string file = OnDisk(path);
+    FILE* in = std::fopen(file.c_str(), "rb");
+    if (!in) return false;
+    struct stat info;
+    size = fstat(fileno(in), &info) == 0 ? static_cast<std::size_t>(info.st_size) : 0;
+    std::size_t wanted = size < capacity ? size : capacity;
+    bool ok = std::fread(out, 1, wanted, in) == wanted;
+    std::fclose(in);
+    return ok;
+}
+
+unsigned CountIcons(const char* path) {
+    unsigned char header[6];
+    std::size_t size = 0;
+    if (!ReadFileBytes(path, reinterpret_cast<char*>(header), sizeof header, size) || size < sizeof header) return 0;
+    // An icon file: reserved 0, type 1, then the count of its images, which
+    // are sizes of the one icon.
+    return Little(header, 2) == 0 && Little(header + 2, 2) == 1 && Little(header + 4, 2) > 0 ? 1 : 0;
+}
+
+bool BitmapSize(const char* path, long& width, long& height) {
+    unsigned char header[26];
+    std::size_t size = 0;
+    if (!ReadFileBytes(path, reinterpret_cast<char*>(header), sizeof header, size) || size < sizeof header) return false;
+    if (header[0] != 'B' || header[1] != 'M') return false;
+    unsigned infoSize = Little(header + 14, 4);
+    if (infoSize == 12) {  // the old OS/2 header: 16-bit sizes
+        width = static_cast<long>(Little(header + 18, 2));
+        height = static_cast<long>(Little(header + 20, 2));
+    } else if (infoSize >= 40) {
+        width = static_cast<long>(static_cast<int>(Little(header + 18, 4)));
+        height = static_cast<long>(static_cast<int>(Little(header + 22, 4)));
+        if (height < 0) height = -height;  // top-down rows
+    } else {
+        return false;
+    }
+    return width > 0 && height > 0;
+}
+
+}  // namespace check_platform
