@@ -521,6 +521,9 @@ void CheckTunewick(Report& report) {
         f->message.Append(" is no edition: Tunewick offers what \"Plenn\" offers.");
     }
 
+    for (RecordedCheck* check : {&recorded.hardware, &recorded.software, &recorded.windowed, &recorded.joypadDisabled,
+                                 &recorded.mouseDisabled})
+        check->checked = false;  // the model only ever sets them
     stored.Read(settingsFile);
     DialogTexts::ReadListTexts(languageFile, listTexts);
     model.Load(stored, edition, listTexts);
@@ -547,7 +550,8 @@ void CheckTunewick(Report& report) {
         const TunewickWrite& write = writes.items[i];
         const Text* before = StoredValueOf(write.key);
         if (std::strcmp(write.key, KeyOf(Setting::Screen).name) == 0) screenWritten = true;
-        if (!before || before->Equals(write.value)) continue;
+        // An empty value is no choice yet: a save makes the first.
+        if (!before || before->IsEmpty() || before->Equals(write.value)) continue;
         const char* name = std::strcmp(write.key, kWindowedKeyWhenSet) == 0 ? KeyOf(Setting::Win).name : write.key;
         Finding* f = report.findings.Add("stored-value-rewritten", CheckedFile::Settings, "Tunewick", name,
                                          settingsOutline.LineOf("Tunewick", name));

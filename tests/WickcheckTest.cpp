@@ -1,0 +1,134 @@
+// The authors' check on every bad game folder and on the demo folder: the
+// findings each must produce, and that it changes nothing.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <set>
+#include <string>
+
+#include "../wickcheck/GameFolderCheck.h"
+#include "BadGameFolders.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Codes = std::set<std::string>;
+
+// What a folder with only GameExe and a few [Tunewick] keys gives: the
+// defaults, no language file, no picture, LX.ico missing while IC defaults
+// to TRUE, RunGame defaulting to TRUE with no LaunchExe.
+const Codes kSparse = {"default-used", "language-file-missing", "picture-none", "icon-none", "launch-exe-empty"};
+// No settings file the programs can take: GameExe's placeholder names no file.
+const Codes kNoSettings = {"language-file-missing", "game-exe-missing", "picture-none", "icon-none",
+                           "launch-exe-empty"};
+
+Codes With(Codes codes, std::initializer_list<const char*> more) {
+    codes.insert(more.begin(), more.end());
+    return codes;
+}
+
+struct Expected {
+    std::string folder;
+    Codes codes;
+};
+
+const Expected kExpected[] = {
+    {"an empty settings file", With(kSparse, {"game-exe-missing"})},
+    {"binary garbage", With(kSparse, {"game-exe-missing"})},
+    {"NUL bytes in a value", kSparse},
+    {"one line of 1 MiB", With(kSparse, {"value-cut"})},
+    {"a UTF-8 byte-order mark", kSparse},
+    {"a UTF-16 byte-order mark", kSparse},
+    {"CR line ends", kSparse},
+    {"LF line ends", kSparse},
+    {"duplicate sections and keys", With(kSparse, {"duplicate-section", "duplicate-key"})},
+    {"values that just fit", With(kSparse, {"stored-value-rewritten"})},
+    {"values one too long", With(kSparse, {"value-cut", "stored-value-rewritten"})},
+    {"a settings file name too long for the platform", With(kNoSettings, {"settings-path-too-long"})},
+    {"System is a file", With(kNoSettings, {"settings-file-missing"})},
+    {"a folder named like the settings file", With(kNoSettings, {"settings-file-missing"})},
+    {"a settings file that cannot be written", kSparse},
+};
+
+Codes Check(const GameFolder&) {
+    auto report = std::make_unique<Report>();
+    GameFolderCheck::Run(*report);
+    Codes codes;
+    for (std::size_t i = 0; i < report->findings.Count(); ++i) codes.insert(report->findings[i].kind->code);
+    return codes;
+}
+
+TEST(Wickcheck, EachBadGameFolderGivesItsFindingsAndStaysAsItWas) {
+    ASSERT_EQ(std::size(kExpected), BadGameFolders().size());
+    for (const BadGameFolder& bad : BadGameFolders()) {
+        SCOPED_TRACE(bad.name);
+        const Expected* expected = nullptr;
+        for (const Expected& e : kExpected)
+            if (e.folder == bad.name) expected = &e;
+        ASSERT_NE(expected, nullptr);
+        GameFolder game;
+        game.Write("game.exe", "");
+        bad.make(game, "game.exe");
+        auto before = Snapshot(game);
+        EXPECT_EQ(Check(game), expected->codes);
+        EXPECT_EQ(Snapshot(game), before) << "nothing written";
+        std::size_t entries = 0;
+        for (auto& entry : fs::recursive_directory_iterator(game.Root())) entries += entry.path().filename() != "";
+        EXPECT_FALSE(fs::exists(game.Root() / "Saves"));
+    }
+}
+
+// The demo game folder as the demo lays it out: no findings at all. Each
+// mistake an author may make in it gives its finding.
+TEST(Wickcheck, TheDemoFolderAndItsMistakes) {
+    struct Mistake {
+        const char* what;
+        const char* file;  // below the game folder
+        const char* find;
+        const char* replace;
+        Codes codes;
+    };
+    const Mistake mistakes[] = {
+        {"none", "System/nightrun.lxf", "", "", {}},
+        {"the English spelling of a language key", "System/english.lng", "HadwareAcceleration=",
+         "HardwareAcceleration=", {"unknown-key"}},
+        {"a GameExe that is not there", "System/nightrun.lxf", "GameExe=StandInGame.exe", "GameExe=Night.exe",
+         {"game-exe-missing"}},
+        {"a Savedir one character too long", "System/nightrun.lxf", "Savedir=Saves",
+         "Savedir=Saves_Of_The_Night_Run_Game_For_Every_Player_X1234", {"path-cut"}},
+        {"a GamePath that is no folder", "System/nightrun.lxf", "GamePath=", "GamePath=NoSuchFolder",
+         {"game-path-unusable"}},
+        {"an empty WinTitleOld", "System/nightrun.lxf", "WinTitleOld=Night Run", "WinTitleOld=",
+         {"window-title-empty"}},
+        {"an icon file that is missing", "System/nightrun.lxf", "\nIcon=nightrun.ico", "\nIcon=LX.ico", {"icon-none"}},
+        {"a picture that is no bitmap", "System/nightrun.lxf", "SettingsPic=nightrun.bmp",
+         "SettingsPic=nightrun.ico", {"picture-not-bitmap"}},
+        {"an edition in lower case", "System/nightrun.lxf", "QFV=Maxor", "QFV=maxor",
+         {"edition-unknown", "stored-mode-kept"}},
+        {"a flag in lower case", "System/nightrun.lxf", "IC=TRUE", "IC=true", {"flag-not-set"}},
+        {"a stored mode the edition does not offer", "System/nightrun.lxf", "QFV=Maxor", "QFV=Plenn",
+         {"stored-mode-kept"}},
+        {"a second settings file", "System/zzz.lxf", "", "", {"settings-file-ignored"}},
+        {"a misspelt section", "System/nightrun.lxf", "[Startup]", "[StartUp1]", {"misspelt-section", "default-used"}},
+    };
+    for (const Mistake& mistake : mistakes) {
+        SCOPED_TRACE(mistake.what);
+        GameFolder game;
+        fs::copy(fs::path(TUNEWICK_SOURCE_DIR) / "demo", game.Root(), fs::copy_options::recursive);
+        fs::copy_file(fs::path(TUNEWICK_SOURCE_DIR) / "art" / "demogame.ico", game.Root() / "nightrun.ico");
+        for (const char* program : {"StandInGame.exe", "Runwick.exe"}) game.Write(program, "");
+        fs::create_directory(game.Root() / "Saves");
+        std::string text = game.Read(mistake.file);
+        if (*mistake.find) {
+            std::size_t at = text.find(mistake.find);
+            ASSERT_NE(at, std::string::npos);
+            text.replace(at, std::string(mistake.find).size(), mistake.replace);
+        }
+        game.Write(mistake.file, text);
+        EXPECT_EQ(Check(game), mistake.codes);
+    }
+}
+
+}  // namespace
