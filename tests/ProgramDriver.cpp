@@ -1,6 +1,7 @@
 #include "ProgramDriver.h"
 
 #include <fstream>
+#include <iterator>
 
 std::string ProgramBeside(const char* name) {
     char path[MAX_PATH];
@@ -32,6 +33,34 @@ bool RunningProgram::WaitForExit(DWORD milliseconds) {
     if (WaitForSingleObject(process_, milliseconds) != WAIT_OBJECT_0) return false;
     GetExitCodeProcess(process_, &exitCode);
     return true;
+}
+
+std::string RunForOutput(const std::string& commandLine, const std::string& folder, DWORD& exitCode) {
+    exitCode = 0xFFFFFFFF;
+    std::string outputFile = folder + "\\output.txt";
+    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+    HANDLE output = CreateFileA(outputFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (output == INVALID_HANDLE_VALUE) return "";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = output;
+    startup.hStdError = output;
+    PROCESS_INFORMATION info = {};
+    std::string line = commandLine;
+    if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, folder.c_str(),
+                       &startup, &info)) {
+        if (WaitForSingleObject(info.hProcess, 30000) == WAIT_OBJECT_0) GetExitCodeProcess(info.hProcess, &exitCode);
+        CloseHandle(info.hThread);
+        CloseHandle(info.hProcess);
+    }
+    CloseHandle(output);
+    std::ifstream in(outputFile, std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    in.close();
+    DeleteFileA(outputFile.c_str());
+    return text;
 }
 
 namespace {

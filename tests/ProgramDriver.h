@@ -32,6 +32,10 @@ private:
     DWORD id_ = 0;
 };
 
+// Runs a console program in the folder until it ends; what it printed, and
+// its exit code in exitCode (0xFFFFFFFF when it did not end in time).
+std::string RunForOutput(const std::string& commandLine, const std::string& folder, DWORD& exitCode);
+
 // Polls for a top-level window with the caption; null after the time.
 HWND WaitForWindow(const char* caption, DWORD milliseconds);
 

@@ -107,6 +107,39 @@ TEST_F(RunwickTest, AnUncreatableSaveFolderIsLeftOut) {
     EXPECT_EQ(Launch()["parameters"], " -d 640x480x16 ");
 }
 
+// Wickcheck's parameter string for the folder, between its markers.
+std::string CheckedParameters(const std::string& folder, DWORD& exitCode) {
+    std::string report = RunForOutput("\"" + ProgramBeside("Wickcheck.exe") + "\"", folder, exitCode);
+    std::size_t begin = report.find("parameters");
+    begin = report.find(">>", begin);
+    std::size_t end = report.find("<<\r\n", begin);
+    if (end == std::string::npos) end = report.find("<<\n", begin);
+    if (begin == std::string::npos || end == std::string::npos) return "<none>";
+    return std::string(report.begin() + static_cast<std::ptrdiff_t>(begin) + 2,
+                       report.begin() + static_cast<std::ptrdiff_t>(end));
+}
+
+// The authors' check says what the game will get: the very string Runwick
+// hands it, in folders of every kind of item.
+TEST_F(RunwickTest, WickcheckForetellsTheParameters) {
+    std::filesystem::create_directories(game.Root() / "bin");
+    std::filesystem::create_directories(game.Root() / "My Saves");
+    const std::string settings[] = {
+        "GamePath=.\r\n[Tunewick]\r\nDetail=-w3d\r\nWin=-wnd\r\nScreen=-d 800x600x16\r\n",
+        "GamePath=bin\r\nZPR=+set game night\r\n[Settings]\r\nCommandLine=-log \"my log.txt\"\r\n"
+        "[Tunewick]\r\nCardNo=-crd 12345\r\nMSd=-nm\r\n",
+        "ZPR=-zpr\r\n[Settings]\r\nSavedir=My Saves\r\n[Tunewick]\r\nScreen=-d 1600x1200x32 and more\r\n",
+    };
+    for (const std::string& more : settings) {
+        SCOPED_TRACE(more);
+        WriteSettings(more + kQuickExit);
+        DWORD exitCode = 0;
+        std::string foretold = CheckedParameters(game.Root().string(), exitCode);
+        EXPECT_LE(exitCode, 2u) << "it ran to its end";
+        EXPECT_EQ(Launch()["parameters"], foretold);
+    }
+}
+
 struct BoxCase {
     const char* what;
     std::string settings;

@@ -116,7 +116,8 @@ TEST(Wickcheck, TheDemoFolderAndItsMistakes) {
     for (const Mistake& mistake : mistakes) {
         SCOPED_TRACE(mistake.what);
         GameFolder game;
-        fs::copy(fs::path(TUNEWICK_SOURCE_DIR) / "demo", game.Root(), fs::copy_options::recursive);
+        for (auto& entry : fs::directory_iterator(fs::path(TUNEWICK_SOURCE_DIR) / "demo"))
+            fs::copy(entry.path(), game.Root() / entry.path().filename(), fs::copy_options::recursive);
         fs::copy_file(fs::path(TUNEWICK_SOURCE_DIR) / "art" / "demogame.ico", game.Root() / "nightrun.ico");
         for (const char* program : {"StandInGame.exe", "Runwick.exe"}) game.Write(program, "");
         fs::create_directory(game.Root() / "Saves");
