@@ -109,7 +109,10 @@ TEST_F(RunwickTest, AnUncreatableSaveFolderIsLeftOut) {
 
 // Wickcheck's parameter string for the folder, between its markers.
 std::string CheckedParameters(const std::string& folder, DWORD& exitCode) {
-    std::string report = RunForOutput("\"" + ProgramBeside("Wickcheck.exe") + "\"", folder, exitCode);
+    std::string command = ProgramBeside("Wickcheck.exe");
+    command.insert(command.begin(), '"');
+    command.push_back('"');
+    std::string report = RunForOutput(command, folder, exitCode);
     std::size_t begin = report.find("parameters");
     begin = report.find(">>", begin);
     std::size_t end = report.find("<<\r\n", begin);
