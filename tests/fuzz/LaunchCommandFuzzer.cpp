@@ -1,13 +1,17 @@
 // Runwick's command from any settings file: the parameter string starts
 // with one blank and holds every non-empty item once, in order, never cut.
+// The authors' check of the same folder ends with a report and changes
+// nothing in it.
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <filesystem>
 #include <string>
 
 #include "../../launcher/LaunchCommand.h"
+#include "../../wickcheck/GameFolderCheck.h"
 #include "FuzzInput.h"
 #include "SettingsFileLocator.h"
 
@@ -27,6 +31,21 @@ struct FuzzGameFolder {
     }
     std::string root;
 };
+
+// The names in the game folder and the settings file's bytes.
+std::string FolderState() {
+    std::string state;
+    for (auto& entry : std::filesystem::recursive_directory_iterator("."))
+        state += entry.path().string() + "\n";
+    std::FILE* file = std::fopen("System/game.lxf", "rb");
+    char chunk[4096];
+    std::size_t got;
+    while (file && (got = std::fread(chunk, 1, sizeof chunk, file)) > 0) state.append(chunk, got);
+    if (file) std::fclose(file);
+    return state;
+}
+
+Report report;
 
 std::string Item(Setting setting, const char* settingsFile) {
     FixedText<128> value;
@@ -55,6 +74,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 if (entry.path().filename() != "System") std::filesystem::remove_all(entry.path(), ignored);
         }
     } tidy;
+
+    std::string before = FolderState();
+    report.~Report();
+    new (&report) Report();
+    GameFolderCheck::Run(report);
+    fuzzContext = "file: " + Escaped(settings);
+    FUZZ_CHECK(FolderState() == before);
+    FUZZ_CHECK(report.findings.ExitStatus() >= 0 && report.findings.ExitStatus() <= 2);
 
     LaunchCommand command;
     LaunchOutcome outcome = command.Build();
