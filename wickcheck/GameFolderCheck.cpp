@@ -244,33 +244,35 @@ void CheckSettingsKeys(Report& report) {
     }
 }
 
+void CheckLanguageKey(Report& report, const char* section, const char* name, const char* english) {
+    const char* file = report.languageFile.Get();
+    FixedText<kLanguageTextCapacity + 2> probe;
+    ProfileStore::ReadValue(section, name, kAbsent, probe.Capacity(), probe, file);
+    bool present = !probe.Equals(kAbsent);
+    LanguageText value;
+    ProfileStore::ReadValue(section, name, english, kLanguageTextCapacity, value, file);
+    bool whole = probe.Length() < kLanguageTextCapacity;
+    Text& line = report.Add(Group::LanguageFile, name);
+    line.Set("[");
+    line.Append(section);
+    line.Append("] ");
+    FixedText<600> read;
+    DescribeRead(read, present, whole, value, english, kLanguageTextCapacity);
+    line.Append(read);
+    if (!present || whole) return;
+    Finding* f = report.findings.Add("value-cut", CheckedFile::Language, section, name,
+                                     languageOutline.LineOf(section, name));
+    f->message.Set("The text is longer than 99 characters: Tunewick shows ");
+    AppendQuoted(f->message, value.Get());
+    f->message.Append(".");
+}
+
+// Each key with the English text that stands in for it.
 void CheckLanguageKeys(Report& report) {
     if (report.languageFile.IsEmpty()) return;
-    const char* file = report.languageFile.Get();
-    for (const KnownSection& section : languageSections) {
-        for (std::size_t i = 0; i < section.keyCount; ++i) {
-            const char* name = section.keys[i];
-            FixedText<kLanguageTextCapacity + 2> probe;
-            ProfileStore::ReadValue(section.name, name, kAbsent, probe.Capacity(), probe, file);
-            if (probe.Equals(kAbsent)) continue;  // the English text: nothing to say
-            Text& line = report.Add(Group::LanguageFile, name);
-            line.Set("[");
-            line.Append(section.name);
-            line.Append("] ");
-            LanguageText value;
-            ProfileStore::ReadValue(section.name, name, "", kLanguageTextCapacity, value, file);
-            bool whole = probe.Length() < kLanguageTextCapacity;
-            FixedText<600> read;
-            DescribeRead(read, true, whole, value, "", kLanguageTextCapacity);
-            line.Append(read);
-            if (whole) continue;
-            Finding* f = report.findings.Add("value-cut", CheckedFile::Language, section.name, name,
-                                             languageOutline.LineOf(section.name, name));
-            f->message.Set("The text is longer than 99 characters: Tunewick shows ");
-            AppendQuoted(f->message, value.Get());
-            f->message.Append(".");
-        }
-    }
+    for (const LabelKey& label : kLabels) CheckLanguageKey(report, kLabelSection, label.name, label.fallback);
+    for (const ListTextKey& key : kListTextKeys) CheckLanguageKey(report, key.section, key.name, key.fallback);
+    for (const char* key : kCaptionKeys) CheckLanguageKey(report, kCaptionSection, key, "");
 }
 
 // --- Runwick ---

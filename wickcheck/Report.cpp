@@ -101,8 +101,11 @@ void PrintText(const Report& report) {
     PrintFindings(report, CheckedFile::Language);
     PrintFindings(report, CheckedFile::Other);
     const Findings& findings = report.findings;
-    std::printf("\nSummary: %zu errors, %zu warnings, %zu notes.\n", findings.CountOf(Level::Error),
-                findings.CountOf(Level::Warning), findings.CountOf(Level::Note));
+    std::size_t errors = findings.CountOf(Level::Error);
+    std::size_t warnings = findings.CountOf(Level::Warning);
+    std::size_t notes = findings.CountOf(Level::Note);
+    std::printf("\nSummary: %zu error%s, %zu warning%s, %zu note%s.\n", errors, errors == 1 ? "" : "s", warnings,
+                warnings == 1 ? "" : "s", notes, notes == 1 ? "" : "s");
     if (findings.Dropped()) std::printf("(%zu more findings not shown)\n", findings.Dropped());
 }
 
