@@ -12,7 +12,8 @@ catches "survives".
 
 Results go to build/mutate/results.json as they come, so a run that is
 stopped goes on where it left off. Mutants listed in scripts/mutate-equivalent.txt
-change no behaviour (each with its reason) and are left out of the score.
+change no behaviour, or none a native test can reach (each with its reason),
+and are left out of the score, as are those that do not build.
 
     python3 scripts/mutate.py                  # every mutant (about half an hour)
     python3 scripts/mutate.py --sample 100     # a seeded random sample
@@ -148,7 +149,7 @@ def mutants_of(path):
 
 
 def load_equivalent():
-    """Lines: FILE | ORIGINAL LINE | WHAT | reason."""
+    """Lines: FILE | ORIGINAL LINE | CHANGED LINE (or "(removed)") | reason."""
     known = {}
     if os.path.exists(EQUIVALENT):
         with open(EQUIVALENT) as f:
@@ -157,7 +158,7 @@ def load_equivalent():
                     continue
                 parts = [p.strip() for p in line.rstrip("\n").split(" | ")]
                 if len(parts) >= 4:
-                    known[(parts[0], parts[1], parts[2])] = parts[3]
+                    known[(parts[0], parts[1], "" if parts[2] == "(removed)" else parts[2])] = parts[3]
     return known
 
 
@@ -276,6 +277,7 @@ def main():
 
 
 def report(mutants, results, equivalent):
+    """Per file: caught, not caught, and listed as changing no behaviour."""
     per_file = {}
     for m in mutants:
         r = results.get(m["id"])
@@ -284,7 +286,7 @@ def report(mutants, results, equivalent):
         stats = per_file.setdefault(m["file"], [0, 0, 0])
         if r["outcome"] == "does not build":
             continue
-        if (m["file"], m["original"], m["what"]) in equivalent and r["outcome"] == "survived":
+        if (m["file"], m["original"], m["changed"]) in equivalent and r["outcome"] == "survived":
             stats[2] += 1
         elif r["outcome"] == "caught":
             stats[0] += 1
@@ -300,7 +302,7 @@ def report(mutants, results, equivalent):
     print(f"mutants: {sum(total)}; caught {total[0]} of the {counted} that change behaviour: {score:.1f}%")
     for m in mutants:
         r = results.get(m["id"])
-        if r and r["outcome"] == "survived" and (m["file"], m["original"], m["what"]) not in equivalent:
+        if r and r["outcome"] == "survived" and (m["file"], m["original"], m["changed"]) not in equivalent:
             print(f"  not caught: {m['file']}:{m['line']}: {m['what']}: {m['original']}  ->  {m['changed'] or '(removed)'}")
 
 

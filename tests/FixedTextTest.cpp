@@ -32,10 +32,22 @@ TEST(FixedText, AdoptTakesWhatAPlatformCallWrote) {
     EXPECT_STREQ(text.Get(), "hello");
     EXPECT_EQ(text.Length(), 5u);
     // A platform call may report the size it needed, past the buffer's end.
-    std::memset(text.Buffer(), 'x', text.Capacity());
-    text.Adopt(260);
-    EXPECT_EQ(text.Length(), 5u);
-    EXPECT_STREQ(text.Get(), "xxxxx");
+    for (std::size_t reported : {std::size_t{260}, text.Capacity(), text.Capacity() + 1}) {
+        std::memset(text.Buffer(), 'x', text.Capacity());
+        text.Adopt(reported);
+        EXPECT_EQ(text.Length(), 5u);
+        EXPECT_STREQ(text.Get(), "xxxxx");
+    }
+}
+
+TEST(FixedText, SettingItselfOrNothing) {
+    FixedText<6> text("abc");
+    EXPECT_TRUE(text.Set(text.Get()));
+    EXPECT_STREQ(text.Get(), "abc");
+    EXPECT_TRUE(text.Append(nullptr));
+    EXPECT_STREQ(text.Get(), "abc");
+    EXPECT_TRUE(text.Set(static_cast<const char*>(nullptr)));
+    EXPECT_STREQ(text.Get(), "");
 }
 
 TEST(FixedText, ClearEmptiesWhatGetShows) {

@@ -3,6 +3,7 @@
 // file on a write, so these compare values read back, not bytes.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -109,6 +110,8 @@ TEST(ProfileStore, WritesCreateFileSectionAndKey) {
     EXPECT_TRUE(ProfileStore::WriteValue("Tunewick", "win", "-wnd", path.c_str()));
     EXPECT_TRUE(ProfileStore::WriteValue("Tunewick", "Screen", "-d 800x600x16", path.c_str()));
     EXPECT_TRUE(ProfileStore::WriteValue("Tunewick", "JPd", "", path.c_str()));
+    EXPECT_TRUE(ProfileStore::WriteValue("Game", "Title", "Night X", path.c_str()));
+    EXPECT_EQ(ReadBack("Game", "Title", path), "Night X");
     EXPECT_EQ(ReadBack("Tunewick", "Win", path), "-wnd");
     EXPECT_EQ(ReadBack("TUNEWICK", "screen", path), "-d 800x600x16");
     EXPECT_EQ(ReadBack("Tunewick", "JPd", path), "");
@@ -138,20 +141,45 @@ TEST(ProfileStore, WritesThatCannotHappenFailAndChangeNothing) {
     EXPECT_FALSE(ProfileStore::WriteValue("Tunewick", "Win", "-wnd\n[Game]", game.FullPath("System\\game.lxf").c_str()))
         << "a lone LF breaks the line as CR LF does";
     EXPECT_FALSE(ProfileStore::WriteValue("Tunewick", nullptr, "", game.FullPath("System\\game.lxf").c_str()));
+    EXPECT_FALSE(ProfileStore::WriteValue("Tune\nwick", "Win", "", game.FullPath("System\\game.lxf").c_str()));
+    EXPECT_FALSE(ProfileStore::WriteValue("Tunewick", "W\rin", "", game.FullPath("System\\game.lxf").c_str()));
+    EXPECT_FALSE(ProfileStore::WriteValue("Tunewick", "Win", "", nullptr));
 
     std::string path = game.FullPath("System\\game.lxf");
     EXPECT_FALSE(ProfileStore::WriteValue("Tunewick", "Win", "-wnd\r\n[Game]\r\nGameExe=evil.exe", path.c_str()));
     EXPECT_EQ(game.Read("System/game.lxf"), "[Tunewick]\r\nWin=-wnd\r\n");
 }
 
-TEST(ProfileStore, AnEmptyPathReadsTheFallback) {
-    FixedText<8> value;
-    EXPECT_EQ(ProfileStore::ReadValue("Game", "GameExe", "no_game_exe_defined", 100, value, ""), 7u);
-    EXPECT_STREQ(value.Get(), "no_game");
-    EXPECT_EQ(ProfileStore::ReadValue("Game", "Title", "\"q\" ", 100, value, ""), 1u);
-    EXPECT_STREQ(value.Get(), "q") << "quotes come off the fallback, as the platform does";
-    EXPECT_EQ(ProfileStore::ReadValue("Game", "Title", "ab ", 100, value, ""), 2u);
-    EXPECT_STREQ(value.Get(), "ab");
+// Without a path the platform is not asked: the fallback is delivered as the
+// platform would deliver it, trailing blanks and one pair of quotes off.
+TEST(ProfileStore, NoPathReadsTheFallbackAsThePlatformWould) {
+    const struct {
+        const char* fallback;
+        std::size_t capacity;
+        const char* expected;
+    } rows[] = {
+        {"no_game_exe_defined", 100, "no_game"},  // the text's own capacity, 8
+        {"abcdef", 4, "abc"},
+        {"abcd", 4, "abc"},
+        {"\"q\" ", 100, "q"},
+        {"''", 100, ""},
+        {"ab ", 100, "ab"},
+        {"   ", 100, ""},
+        {" ", 100, ""},
+        {"xyzx", 100, "xyzx"},
+        {"x'yx", 100, "x'yx"},
+        {"'q\"", 100, "'q\""},
+        {nullptr, 100, ""},
+    };
+    for (const auto& row : rows) {
+        for (const char* path : {"", static_cast<const char*>(nullptr)}) {
+            FixedText<8> value("old");
+            EXPECT_EQ(ProfileStore::ReadValue("Game", "Title", row.fallback, row.capacity, value, path),
+                      std::strlen(row.expected))
+                << (row.fallback ? row.fallback : "(null)");
+            EXPECT_STREQ(value.Get(), row.expected);
+        }
+    }
 }
 
 #ifndef _WIN32

@@ -45,6 +45,10 @@ TEST(SettingsFileLocator, TakesOnlyARegularFileWhoseNameEndsInTheExtension) {
     game.Write("System/b-settings.lxfold", "[Game]\n");
     game.Write("System/c-real.lxf", "[Game]\n");
     EXPECT_EQ(Locate(kSettingsFilePattern), game.FullPath("System\\c-real.lxf"));
+
+    GameFolder bare;
+    bare.Write("System/.lxf", "[Game]\n");
+    EXPECT_EQ(Locate(kSettingsFilePattern), bare.FullPath("System\\.lxf")) << "a name of the extension alone";
 }
 
 TEST(SettingsFileLocator, WithoutAFileThePathNamesTheFolderAndReadsGiveFallbacks) {
