@@ -94,6 +94,8 @@ echo "Demo game folder: $game"
 echo "Preparing Wine (the first time takes up to a minute)."
 : >"$log"
 "$root/scripts/wine-run" "$prefix" >>"$log" 2>&1
+# Whole now: end whatever an earlier, cut-off demo left running in it.
+WINEPREFIX="$prefix" /usr/lib/wine/wineserver -k 2>/dev/null || true
 
 if [ -n "${DISPLAY:-}" ]; then
   echo "Opening Tunewick; Save & Exit starts the stand-in game through Runwick."

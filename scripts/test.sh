@@ -32,8 +32,9 @@ stop_wine() {
 
 run_preset native ctest --preset native
 run_preset native-sanitize ctest --preset native-sanitize
-make_wine_prefix windows-x86 || failed+=("windows-x86 (Wine prefix)")
-make_wine_prefix windows || failed+=("windows (Wine prefix)")
+# A prefix whole, and nothing left running in it by an earlier, cut-off run.
+make_wine_prefix windows-x86 && stop_wine windows-x86 || failed+=("windows-x86 (Wine prefix)")
+make_wine_prefix windows && stop_wine windows || failed+=("windows (Wine prefix)")
 run_preset windows-x86 xvfb-run -a ctest --preset windows-x86
 stop_wine windows-x86
 run_preset windows xvfb-run -a ctest --preset windows -E "end_to_end|settings_dialog"
