@@ -332,10 +332,14 @@ void CheckRunwick(Report& report) {
         case SaveFolder::NotSet:
             saves.Set("none (Savedir is empty): no -dir");
             break;
-        case SaveFolder::Passed:
+        case SaveFolder::Passed: {
+            FixedText<kMaxPath> shortForm;
+            platform::ShortPath(command.saveFolderPath.Get(), shortForm);
             saves.Set(command.saveFolderPath);
-            saves.Append(", passed in its short form with -dir");
+            saves.Append(", passed with -dir in its short form ");
+            saves.Append(shortForm);
             break;
+        }
         case SaveFolder::ToBeMade:
             saves.Set(command.saveFolderPath);
             saves.Append(": Runwick makes it at its start and passes it in its short form with -dir, after ZPR");
