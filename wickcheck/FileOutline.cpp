@@ -50,6 +50,19 @@ std::size_t Distance(const char* a, const char* b) {
     return previous[m];
 }
 
+// Ends a sentence, with the name the author likely meant where there is one.
+void AppendSuggestion(Text& message, const char* nearest, const char* before, const char* after) {
+    if (!nearest) {
+        message.Append(".");
+        return;
+    }
+    message.Append("; did you mean ");
+    message.Append(before);
+    message.Append(nearest);
+    message.Append(after);
+    message.Append("?");
+}
+
 struct Walk {
     FileOutline* outline = nullptr;
     const KnownSection* known = nullptr;
@@ -143,13 +156,7 @@ bool FileOutline::Check(const char* path, const KnownSection* known, std::size_t
                     Finding* f = w.findings->Add(nearest ? "misspelt-section" : "unknown-section", w.file,
                                                  w.sectionName.Get(), "", line.number);
                     f->message.Set("Neither program reads a section of this name");
-                    if (nearest) {
-                        f->message.Append("; did you mean [");
-                        f->message.Append(nearest);
-                        f->message.Append("]?");
-                    } else {
-                        f->message.Append(".");
-                    }
+                    AppendSuggestion(f->message, nearest, "[", "]");
                 }
                 return;
             }
@@ -179,13 +186,7 @@ bool FileOutline::Check(const char* path, const KnownSection* known, std::size_t
             const char* nearest = NearestName(key.Get(), w.section->keys, w.section->keyCount);
             Finding* f = w.findings->Add("unknown-key", w.file, w.section->name, key.Get(), line.number);
             f->message.Set("Neither program reads this key");
-            if (nearest) {
-                f->message.Append("; did you mean ");
-                f->message.Append(nearest);
-                f->message.Append("?");
-            } else {
-                f->message.Append(".");
-            }
+            AppendSuggestion(f->message, nearest, "", "");
         },
         &walk);
     return true;

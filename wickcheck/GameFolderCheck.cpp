@@ -11,6 +11,7 @@
 #include "../editor/DisplayModes.h"
 #include "../editor/SettingsModel.h"
 #include "../launcher/LaunchCommand.h"
+#include "../launcher/LaunchSupervisor.h"
 #include "CheckPlatform.h"
 #include "FileOutline.h"
 
@@ -277,37 +278,44 @@ void CheckLanguageKeys(Report& report) {
 
 // --- Runwick ---
 
+// The outcomes where Runwick starts nothing but shows its box.
+struct Refusal {
+    LaunchOutcome outcome;
+    const char* code;
+    const char* key;
+    const char* cause;
+    const char* message;
+};
+
+const Refusal kRefusals[] = {
+    {LaunchOutcome::NoExecutableDefined, "game-exe-empty", "GameExe", "GameExe is empty", kNoExecutableMessage},
+    {LaunchOutcome::ExecutableNotFound, "game-exe-missing", "GameExe", "GameExe is too long for its key or for Windows",
+     kExecutableNotPresentMessage},
+    {LaunchOutcome::GamePathUnusable, "game-path-unusable", "GamePath", "GamePath is no existing folder, or too long",
+     kGamePathUnusableMessage},
+};
+
+void AppendBox(Text& text, const char* message) {
+    text.Append("Runwick shows \"");
+    text.Append(message);
+    text.Append("\"");
+}
+
 void CheckRunwick(Report& report) {
     LaunchOutcome outcome = command.Build(BuildMode::CheckOnly);
     const char* file = "Game";
-    switch (outcome) {
-        case LaunchOutcome::NoExecutableDefined: {
-            report.Add(Group::Runwick, "start").Set("nothing: it shows \"No Game Executable Defined in LXF File\"");
-            Finding* f = report.findings.Add("game-exe-empty", CheckedFile::Settings, file, "GameExe",
-                                             settingsOutline.LineOf("Game", "GameExe"));
-            f->message.Set("GameExe is empty: Runwick shows \"No Game Executable Defined in LXF File\".");
-            return;
-        }
-        case LaunchOutcome::ExecutableNotFound: {
-            report.Add(Group::Runwick, "start")
-                .Set("nothing: it shows \"Game Executable Either Not Present or Defined Incorrectly in LXF File\"");
-            Finding* f = report.findings.Add("game-exe-missing", CheckedFile::Settings, file, "GameExe",
-                                             settingsOutline.LineOf("Game", "GameExe"));
-            f->message.Set("GameExe is too long for its key or for Windows: Runwick shows \"Game Executable Either Not "
-                           "Present or Defined Incorrectly in LXF File\".");
-            return;
-        }
-        case LaunchOutcome::GamePathUnusable: {
-            report.Add(Group::Runwick, "start")
-                .Set("nothing: it shows \"Game Path Too Long or Defined Incorrectly in LXF File\"");
-            Finding* f = report.findings.Add("game-path-unusable", CheckedFile::Settings, file, "GamePath",
-                                             settingsOutline.LineOf("Game", "GamePath"));
-            f->message.Set("GamePath is no existing folder, or too long: Runwick shows \"Game Path Too Long or "
-                           "Defined Incorrectly in LXF File\".");
-            return;
-        }
-        case LaunchOutcome::Ready:
-            break;
+    for (const Refusal& refusal : kRefusals) {
+        if (refusal.outcome != outcome) continue;
+        Text& start = report.Add(Group::Runwick, "start");
+        start.Set("nothing: ");
+        AppendBox(start, refusal.message);
+        Finding* f = report.findings.Add(refusal.code, CheckedFile::Settings, file, refusal.key,
+                                         settingsOutline.LineOf(file, refusal.key));
+        f->message.Set(refusal.cause);
+        f->message.Append(": ");
+        AppendBox(f->message, refusal.message);
+        f->message.Append(".");
+        return;
     }
     bool exists = check_platform::IsFile(command.executablePath.Get());
     Text& start = report.Add(Group::Runwick, "start");
@@ -318,7 +326,9 @@ void CheckRunwick(Report& report) {
                                          settingsOutline.LineOf("Game", "GameExe"));
         f->message.Set("There is no file ");
         f->message.Append(command.executablePath);
-        f->message.Append(": Runwick shows \"Game Executable Either Not Present or Defined Incorrectly in LXF File\".");
+        f->message.Append(": ");
+        AppendBox(f->message, kExecutableNotPresentMessage);
+        f->message.Append(".");
     }
     report.Add(Group::Runwick, "working folder")
         .Set(command.workingFolder.IsEmpty() ? "the game folder (GamePath is empty)" : command.workingFolder.Get());
