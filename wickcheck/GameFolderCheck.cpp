@@ -38,6 +38,13 @@ void AppendQuoted(Text& text, const char* value) {
     text.Append("\"");
 }
 
+// A finding about a key of the settings file, at the line it stands on.
+Finding* SettingsFinding(Report& report, const char* code, Setting setting) {
+    const SettingKey& key = KeyOf(setting);
+    return report.findings.Add(code, CheckedFile::Settings, key.section, key.name,
+                               settingsOutline.LineOf(key.section, key.name));
+}
+
 // --- which files ---
 
 struct Candidates {
@@ -206,7 +213,6 @@ void CheckSettingsKeys(Report& report) {
             line.Append(read);
         }
         if (report.settingsFile.IsEmpty()) continue;
-        std::size_t at = settingsOutline.LineOf(key.section, key.name);
         if (!present) {
             Finding* f = report.findings.Add("default-used", CheckedFile::Settings, key.section, key.name);
             f->message.Set("The key is not set: ");
@@ -222,8 +228,7 @@ void CheckSettingsKeys(Report& report) {
                 f->message.Append(".");
             }
         } else if (!whole) {
-            Finding* f = report.findings.Add(IsPathKey(key.setting) ? "path-cut" : "value-cut", CheckedFile::Settings,
-                                             key.section, key.name, at);
+            Finding* f = SettingsFinding(report, IsPathKey(key.setting) ? "path-cut" : "value-cut", key.setting);
             f->message.Set("The value is longer than the ");
             AppendNumber(f->message, key.capacity - 1);
             f->message.Append(" characters the key holds");
@@ -238,7 +243,7 @@ void CheckSettingsKeys(Report& report) {
                 f->message.Append(".");
             }
         } else if (IsFlagKey(key.setting) && !IsFlagSet(value) && LooksLikeTrue(value)) {
-            Finding* f = report.findings.Add("flag-not-set", CheckedFile::Settings, key.section, key.name, at);
+            Finding* f = SettingsFinding(report, "flag-not-set", key.setting);
             AppendQuoted(f->message, value.Get());
             f->message.Append(" does not count as set: only TRUE does.");
         }
@@ -282,16 +287,16 @@ void CheckLanguageKeys(Report& report) {
 struct Refusal {
     LaunchOutcome outcome;
     const char* code;
-    const char* key;
+    Setting key;
     const char* cause;
     const char* message;
 };
 
 const Refusal kRefusals[] = {
-    {LaunchOutcome::NoExecutableDefined, "game-exe-empty", "GameExe", "GameExe is empty", kNoExecutableMessage},
-    {LaunchOutcome::ExecutableNotFound, "game-exe-missing", "GameExe", "GameExe is too long for its key or for Windows",
+    {LaunchOutcome::NoExecutableDefined, "game-exe-empty", Setting::GameExe, "GameExe is empty", kNoExecutableMessage},
+    {LaunchOutcome::ExecutableNotFound, "game-exe-missing", Setting::GameExe, "GameExe is too long for its key or for Windows",
      kExecutableNotPresentMessage},
-    {LaunchOutcome::GamePathUnusable, "game-path-unusable", "GamePath", "GamePath is no existing folder, or too long",
+    {LaunchOutcome::GamePathUnusable, "game-path-unusable", Setting::GamePath, "GamePath is no existing folder, or too long",
      kGamePathUnusableMessage},
 };
 
@@ -303,14 +308,12 @@ void AppendBox(Text& text, const char* message) {
 
 void CheckRunwick(Report& report) {
     LaunchOutcome outcome = command.Build(BuildMode::CheckOnly);
-    const char* file = "Game";
     for (const Refusal& refusal : kRefusals) {
         if (refusal.outcome != outcome) continue;
         Text& start = report.Add(Group::Runwick, "start");
         start.Set("nothing: ");
         AppendBox(start, refusal.message);
-        Finding* f = report.findings.Add(refusal.code, CheckedFile::Settings, file, refusal.key,
-                                         settingsOutline.LineOf(file, refusal.key));
+        Finding* f = SettingsFinding(report, refusal.code, refusal.key);
         f->message.Set(refusal.cause);
         f->message.Append(": ");
         AppendBox(f->message, refusal.message);
@@ -322,8 +325,7 @@ void CheckRunwick(Report& report) {
     start.Set(command.executablePath);
     start.Append(exists ? " (exists)" : " (no such file)");
     if (!exists) {
-        Finding* f = report.findings.Add("game-exe-missing", CheckedFile::Settings, file, "GameExe",
-                                         settingsOutline.LineOf("Game", "GameExe"));
+        Finding* f = SettingsFinding(report, "game-exe-missing", Setting::GameExe);
         f->message.Set("There is no file ");
         f->message.Append(command.executablePath);
         f->message.Append(": ");
@@ -359,8 +361,7 @@ void CheckRunwick(Report& report) {
         case SaveFolder::ShortFormHasBlank: {
             saves.Set("left out: no -dir");
             if (command.saveFolder == SaveFolder::TooLongForItsKey) break;  // reported as a cut path
-            Finding* f = report.findings.Add("save-folder-left-out", CheckedFile::Settings, "Settings", "Savedir",
-                                             settingsOutline.LineOf("Settings", "Savedir"));
+            Finding* f = SettingsFinding(report, "save-folder-left-out", Setting::Savedir);
             f->message.Set(command.saveFolder == SaveFolder::NotAFolder
                                ? "Savedir names no folder Runwick can make (it names a file, or its parent is "
                                  "missing): the game gets no -dir."
@@ -373,8 +374,7 @@ void CheckRunwick(Report& report) {
     Text& caption = report.Add(Group::Runwick, "waits for the window");
     if (command.windowTitle.IsEmpty()) {
         caption.Set("none: WinTitleOld is empty, and an empty caption matches no window");
-        Finding* f = report.findings.Add("window-title-empty", CheckedFile::Settings, "Startup", "WinTitleOld",
-                                         settingsOutline.LineOf("Startup", "WinTitleOld"));
+        Finding* f = SettingsFinding(report, "window-title-empty", Setting::WinTitleOld);
         f->message.Set("WinTitleOld is empty: Runwick never finds the game's window, and keeps no icon on it.");
     } else {
         AppendQuoted(caption, command.windowTitle.Get());
@@ -397,8 +397,7 @@ void CheckRunwick(Report& report) {
     }
     icon.Append(": none is sent; Runwick leaves once the window is there");
     if (command.iconFile.IsEmpty()) return;  // reported as a cut path
-    Finding* f = report.findings.Add("icon-none", CheckedFile::Settings, "Icon", "Icon",
-                                     settingsOutline.LineOf("Icon", "Icon"));
+    Finding* f = SettingsFinding(report, "icon-none", Setting::Icon);
     f->message.Set("IC is TRUE, but ");
     AppendQuoted(f->message, command.iconFile.Get());
     f->message.Append(" holds no icon: the game keeps its own and Runwick keeps none on it.");
@@ -474,10 +473,9 @@ void CheckPicture(Report& report, const char* settingsFile) {
     SettingText<Setting::SettingsPic> picture;
     ReadSetting(Setting::SettingsPic, Program::Tunewick, picture, settingsFile);
     Text& line = report.Add(Group::Tunewick, "picture");
-    std::size_t at = settingsOutline.LineOf("Settings", "SettingsPic");
     if (picture.IsEmpty()) {
         line.Set("none: an empty frame");
-        Finding* f = report.findings.Add("picture-none", CheckedFile::Settings, "Settings", "SettingsPic", at);
+        Finding* f = SettingsFinding(report, "picture-none", Setting::SettingsPic);
         f->message.Set("SettingsPic is empty: Tunewick's picture frame stays empty.");
         return;
     }
@@ -486,7 +484,7 @@ void CheckPicture(Report& report, const char* settingsFile) {
     long height = 0;
     if (!check_platform::IsFile(picture.Get())) {
         line.Append(": no such file, an empty frame");
-        Finding* f = report.findings.Add("picture-missing", CheckedFile::Settings, "Settings", "SettingsPic", at);
+        Finding* f = SettingsFinding(report, "picture-missing", Setting::SettingsPic);
         f->message.Set("There is no file ");
         AppendQuoted(f->message, picture.Get());
         f->message.Append(": Tunewick's picture frame stays empty.");
@@ -494,7 +492,7 @@ void CheckPicture(Report& report, const char* settingsFile) {
     }
     if (!check_platform::BitmapSize(picture.Get(), width, height)) {
         line.Append(": not a Windows bitmap, an empty frame");
-        Finding* f = report.findings.Add("picture-not-bitmap", CheckedFile::Settings, "Settings", "SettingsPic", at);
+        Finding* f = SettingsFinding(report, "picture-not-bitmap", Setting::SettingsPic);
         AppendQuoted(f->message, picture.Get());
         f->message.Append(" is not a Windows bitmap: Tunewick's picture frame stays empty.");
         return;
@@ -509,7 +507,7 @@ void CheckPicture(Report& report, const char* settingsFile) {
     long long picturesOwn = static_cast<long long>(height) * 105;
     long long off = frame > picturesOwn ? frame - picturesOwn : picturesOwn - frame;
     if (off * 10 > picturesOwn) {
-        Finding* f = report.findings.Add("picture-stretched", CheckedFile::Settings, "Settings", "SettingsPic", at);
+        Finding* f = SettingsFinding(report, "picture-stretched", Setting::SettingsPic);
         f->message.Set("The picture's shape differs from the frame's: it is shown stretched.");
     }
 }
@@ -531,8 +529,7 @@ void CheckTunewick(Report& report) {
     AppendQuoted(editionLine, edition.Get());
     if (!known) {
         editionLine.Append(", taken as \"Plenn\"");
-        Finding* f = report.findings.Add("edition-unknown", CheckedFile::Settings, "Settings", "QFV",
-                                         settingsOutline.LineOf("Settings", "QFV"));
+        Finding* f = SettingsFinding(report, "edition-unknown", Setting::QFV);
         AppendQuoted(f->message, edition.Get());
         f->message.Append(" is no edition: Tunewick offers what \"Plenn\" offers.");
     }
@@ -577,8 +574,7 @@ void CheckTunewick(Report& report) {
         f->message.Append(".");
     }
     if (!screenWritten && !stored.screen.IsEmpty()) {
-        Finding* f = report.findings.Add("stored-mode-kept", CheckedFile::Settings, "Tunewick", "Screen",
-                                         settingsOutline.LineOf("Tunewick", "Screen"));
+        Finding* f = SettingsFinding(report, "stored-mode-kept", Setting::Screen);
         AppendQuoted(f->message, stored.screen.Get());
         f->message.Append(" is a mode this edition does not offer: Tunewick shows no selection and a save keeps it.");
     }
@@ -597,8 +593,7 @@ void CheckTunewick(Report& report) {
         AppendQuoted(icon, iconFile.Get());
         icon.Append(icons ? ": its first icon" : ": no icon in it, so none");
         if (!icons) {
-            Finding* f = report.findings.Add("window-icon-none", CheckedFile::Settings, "Settings", "SIcon",
-                                             settingsOutline.LineOf("Settings", "SIcon"));
+            Finding* f = SettingsFinding(report, "window-icon-none", Setting::SIcon);
             f->message.Set("SI is TRUE, but ");
             AppendQuoted(f->message, iconFile.Get());
             f->message.Append(" holds no icon: Tunewick's window has none.");
@@ -616,8 +611,7 @@ void CheckTunewick(Report& report) {
     }
     if (launchExe.IsEmpty()) {
         after.Set("opens nothing: LaunchExe is empty");
-        Finding* f = report.findings.Add("launch-exe-empty", CheckedFile::Settings, "Settings", "LaunchExe",
-                                         settingsOutline.LineOf("Settings", "LaunchExe"));
+        Finding* f = SettingsFinding(report, "launch-exe-empty", Setting::LaunchExe);
         f->message.Set("RunGame is TRUE but LaunchExe is empty: nothing is opened after a save.");
         return;
     }
@@ -626,8 +620,7 @@ void CheckTunewick(Report& report) {
     AppendQuoted(after, launchExe.Get());
     after.Append(exists ? " (in the game folder)" : " (not in the game folder)");
     if (!exists) {
-        Finding* f = report.findings.Add("launch-exe-not-found", CheckedFile::Settings, "Settings", "LaunchExe",
-                                         settingsOutline.LineOf("Settings", "LaunchExe"));
+        Finding* f = SettingsFinding(report, "launch-exe-not-found", Setting::LaunchExe);
         AppendQuoted(f->message, launchExe.Get());
         f->message.Append(" is not in the game folder: unless Windows finds it elsewhere, nothing is opened.");
     }
