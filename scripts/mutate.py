@@ -234,8 +234,10 @@ def main():
 
     copy_tree()
     if not os.path.exists(os.path.join(BUILD, "CMakeCache.txt")):
-        subprocess.run(["cmake", "-S", TREE, "-B", BUILD, "-DCMAKE_BUILD_TYPE=Debug"], check=True,
-                       stdout=subprocess.DEVNULL)
+        # The library's own checks turn a read past a text's end into a failure,
+        # as the sanitizer build would, at a fraction of its build time.
+        subprocess.run(["cmake", "-S", TREE, "-B", BUILD, "-DCMAKE_BUILD_TYPE=Debug",
+                        "-DCMAKE_CXX_FLAGS=-D_GLIBCXX_ASSERTIONS"], check=True, stdout=subprocess.DEVNULL)
     if not build() or not tests_pass(args.timeout):
         print("the unchanged code does not build or pass its tests")
         return 1

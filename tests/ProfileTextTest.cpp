@@ -63,6 +63,7 @@ const ReadCase kReads[] = {
     {"value keeps its equals signs", "[A]\nk=a=b\n", "A", "k", "d", 100, "a=b"},
     {"CR line ends", "[A]\rx=1\rk=2\r", "A", "k", "d", 100, "2"},
     {"no final line end", "[A]\nk=2", "A", "k", "d", 100, "2"},
+    {"vertical tab, form feed and Ctrl-Z are blanks", "[A]\nk=\v1\f\x1a\n", "A", "k", "d", 100, "1"},
     {"a lone CR ends a line where LF ends others", "[S]\r\nk=1\rj=2\n", "S", "j", "d", 100, "2"},
     {"a lone CR ends a heading before LF lines", "[S]\rk=1\n", "S", "k", "d", 100, "1"},
     {"UTF-8 byte-order mark", "\xEF\xBB\xBF[A]\nk=2\n", "A", "k", "d", 100, "2"},
@@ -91,6 +92,9 @@ TEST(ProfileRead, NoFileGivesTheFallback) {
     EXPECT_STREQ(out, "-d 640x");
     EXPECT_EQ(profile_text::ReadValue(nullptr, "A", "k", "\"q\"", out, 8), 1u) << "quotes come off, as with a file";
     EXPECT_STREQ(out, "q");
+    out[0] = '#';
+    EXPECT_EQ(profile_text::ReadValue(nullptr, "A", "k", "fallback", out, 0), 0u) << "no room: nothing written";
+    EXPECT_EQ(out[0], '#');
 }
 
 struct WriteCase {
@@ -123,6 +127,15 @@ const WriteCase kWrites[] = {
     {"same value leaves the line alone", "[A]\n  k =  v \n", "A", "k", "v", "[A]\n  k =  v \n"},
     {"blanks around the replaced line", "[A]\n  Key =  \"v\"  \n", "A", "key", "w", "[A]\nKey=w\n"},
     {"UTF-8 byte-order mark stays", "\xEF\xBB\xBF[A]\nk=1\n", "A", "k", "2", "\xEF\xBB\xBF[A]\nk=2\n"},
+    {"new key after CR LF lines", "[A]\r\nx=1\r\n", "A", "k", "v", "[A]\r\nx=1\r\nk=v\r\n"},
+    {"new key before any heading", "[A]\nk=1\n", "", "n", "2", "n=2\n[A]\nk=1\n"},
+    {"new key after a CR LF line in an LF file", "[X]\nq=1\n[A]\r\nx=1\r\n", "A", "k", "2",
+     "[X]\nq=1\n[A]\r\nx=1\r\nk=2\r\n"},
+    {"new key after a last LF line without line end", "[X]\nk=1", "X", "j", "2", "[X]\nk=1\nj=2\n"},
+    {"new key after a last CR line without line end", "[A]\rx=1", "A", "k", "2", "[A]\rx=1\rk=2\r"},
+    {"new section after a blank CR LF line in an LF file", "[A]\nx=1\n\r\n", "B", "k", "v",
+     "[A]\nx=1\n\r\n[B]\r\nk=v\r\n"},
+    {"new section in a CR file", "[A]\rx=1\r", "B", "k", "v", "[A]\rx=1\r\r[B]\rk=v\r"},
     {"new key before any heading goes after the byte-order mark", "\xEF\xBB\xBF[A]\nk=1\n", "", "n", "2",
      "\xEF\xBB\xBFn=2\n[A]\nk=1\n"},
     {"a lone CR between LF lines keeps the next line", "[S]\r\nk=1\rj=2\n", "S", "k", "5", "[S]\r\nk=5\rj=2\n"},
