@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -85,6 +87,38 @@ TEST(SettingsFileLocator, OfTwoSettingsFilesTheFirstThePlatformEnumerates) {
 #endif
     EXPECT_EQ(Locate(kSettingsFilePattern), (game.Root() / "System" / expected).string());
 }
+
+#ifndef _WIN32
+// The portable back end's search, as FindFirstFileA matches long names: '*'
+// any run, '?' one character, letter case aside. (Windows also matches 8.3
+// aliases, which the portable back end does not have.)
+TEST(SettingsFileLocator, ThePortableSearchMatchesAsThePlatform) {
+    GameFolder game;
+    for (const char* name : {"a.lxf", "B.LXF", "c.lxfold", "d.txt", "ee.lxf", ".lxf"}) game.Write(std::string("System/") + name, "");
+    const struct {
+        const char* pattern;
+        std::vector<std::string> names;
+    } rows[] = {
+        {"System/*.lxf", {".lxf", "a.lxf", "B.LXF", "ee.lxf"}},
+        {"System/?.lxf", {"a.lxf", "B.LXF"}},
+        {"system/*.TXT", {"d.txt"}},
+        {"System/*", {".", "..", ".lxf", "a.lxf", "B.LXF", "c.lxfold", "d.txt", "ee.lxf"}},  // as Windows: "." and ".." too
+        {"System/*.none", {}},
+    };
+    for (const auto& row : rows) {
+        std::vector<std::string> seen;
+        bool any = platform::SearchEntries(
+            row.pattern,
+            [](const platform::FoundEntry& entry, void* context) {
+                static_cast<std::vector<std::string>*>(context)->push_back(entry.name);
+                return false;
+            },
+            &seen);
+        EXPECT_EQ(seen, row.names) << row.pattern;
+        EXPECT_EQ(any, !row.names.empty()) << row.pattern;
+    }
+}
+#endif
 
 // Full paths, written out: "." and ".." and doubled separators fold; a path
 // of exactly the platform's limit is refused, never cut to one less.
