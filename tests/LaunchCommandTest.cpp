@@ -163,6 +163,14 @@ TEST(LaunchCommand, PathValuesThatDoNotFitOrLeadNowhere) {
     EXPECT_EQ(launch.command.iconFile.Get(), fits);
     launch = Build(game, "[Game]\nGameExe=g.exe\n[Icon]\nIcon=" + tooLong + "\n");
     EXPECT_STREQ(launch.command.iconFile.Get(), "") << "as a file without icons";
+
+    // One command built again, as the authors' check does folder after folder.
+    LaunchCommand command;
+    game.Write("System/game.lxf", "[Game]\nGameExe=g.exe\nGamePath=System\n");
+    ASSERT_EQ(command.Build(), LaunchOutcome::Ready);
+    game.Write("System/game.lxf", "[Game]\nGameExe=g.exe\n");
+    ASSERT_EQ(command.Build(), LaunchOutcome::Ready);
+    EXPECT_STREQ(command.workingFolder.Get(), "");
 }
 
 TEST(LaunchCommand, AnAbsoluteSaveFolderThatExists) {
@@ -185,6 +193,24 @@ TEST(LaunchCommand, LongestValuesAreNeverCut) {
     ASSERT_EQ(launch.outcome, LaunchOutcome::Ready);
     std::string expected = " " + longest + " 1234567 1234 1234 1234 123 123 1234567890123456789 " + longest;
     EXPECT_EQ(launch.command.parameters.Get(), expected);
+
+#ifndef _WIN32  // the portable back end keeps no 8.3 names: the longest save folder option there is
+    // And with a save folder whose short form has the platform's longest length.
+    std::filesystem::path deep = game.Root();
+    while (deep.string().size() < kMaxPath - 50) deep /= "deeper";
+    std::filesystem::create_directories(deep);
+    std::filesystem::current_path(deep);
+    std::string savedir(kMaxPath - 1 - deep.string().size() - 1, 's');
+    launch = Build(game, "[Game]\nGameExe=g.exe\nZPR=" + longest + "\n[Settings]\nSavedir=" + savedir +
+                             "\nCommandLine=" + longest +
+                             "\n[Tunewick]\nCardNo=1234567\nDetail=1234\nSoftware=1234\nWin=1234\nJPd=123\n"
+                             "MSd=123\nScreen=1234567890123456789\n");
+    ASSERT_EQ(launch.outcome, LaunchOutcome::Ready);
+    std::string saveFolder = deep.string() + "/" + savedir;
+    ASSERT_EQ(saveFolder.size(), kMaxPath - 1);
+    expected = " " + longest + " -dir " + saveFolder + " 1234567 1234 1234 1234 123 123 1234567890123456789 " + longest;
+    EXPECT_EQ(launch.command.parameters.Get(), expected);
+#endif
 }
 
 TEST(LaunchCommand, FullPathsTooLongForThePlatformAreRefused) {

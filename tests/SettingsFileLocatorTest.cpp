@@ -104,6 +104,7 @@ TEST(SettingsFileLocator, ThePortableSearchMatchesAsThePlatform) {
         {"system/*.TXT", {"d.txt"}},
         {"System/*", {".", "..", ".lxf", "a.lxf", "B.LXF", "c.lxfold", "d.txt", "ee.lxf"}},  // as Windows: "." and ".." too
         {"System/*.none", {}},
+        {"SYSTEM", {"System"}},  // no folder in the pattern: the current one
     };
     for (const auto& row : rows) {
         std::vector<std::string> seen;
@@ -139,6 +140,24 @@ TEST(SettingsFileLocator, FullPathsAsThePlatformMakesThem) {
     std::string tooLong = fits + "g";
     EXPECT_FALSE(platform::FullPath(tooLong.c_str(), full));
     EXPECT_STREQ(full.Get(), "") << "refused, not cut to 259";
+    full.Set("old");
+    EXPECT_FALSE(platform::FullPath("", full));
+    EXPECT_STREQ(full.Get(), "");
+
+    // The short form exists only for what exists, and is never cut either.
+    full.Set("old");
+    EXPECT_FALSE(platform::ShortPath((root + separator + "missing").c_str(), full));
+    EXPECT_STREQ(full.Get(), "");
+#ifndef _WIN32  // without 8.3 names the short form is the path itself
+    game.Write(fits, "");
+    EXPECT_TRUE(platform::ShortPath((root + separator + fits).c_str(), full));
+    EXPECT_EQ(full.Length(), kMaxPath - 1);
+    std::filesystem::create_directory(game.Root() / "d");
+    std::string exactly = "d/" + std::string(kMaxPath - root.size() - 3, 'e');
+    game.Write(exactly, "");
+    EXPECT_FALSE(platform::ShortPath((root + separator + exactly).c_str(), full)) << "260 characters do not fit";
+    EXPECT_STREQ(full.Get(), "");
+#endif
 }
 
 TEST(SettingsFileLocator, APathTooLongIsRefusedNeverCut) {

@@ -85,6 +85,8 @@ TEST_F(SettingsModelTest, EveryModeLoadsAndSavesAsItsOption) {
             SCOPED_TRACE(option);
             Load("Maxor", {.screen = option});
             ASSERT_EQ(ui.resolution.items.size(), 9u);
+            EXPECT_EQ(ui.adapter.items.size(), 3u) << "a second load starts the lists afresh";
+            EXPECT_EQ(ui.detail.items.size(), 2u);
             EXPECT_EQ(ui.resolution.items[i], row.label);
             EXPECT_EQ(ui.resolution.selection, i);
             EXPECT_EQ(ui.colourDepth.selection, option == row.option16 ? 0 : 1);

@@ -112,7 +112,6 @@ std::string Encode(std::string_view text, Encoding encoding) {
 void ApplyEdit(std::string& bytes, const profile_text::Edit& edit, Encoding encoding) {
     std::size_t width = encoding == Encoding::Bytes ? 1 : 2;
     std::size_t mark = encoding == Encoding::Bytes ? 0 : 2;
-    if (bytes.empty() && mark) bytes = encoding == Encoding::Utf16LittleEndian ? "\xFF\xFE" : "\xFE\xFF";
     bytes.replace(mark + edit.at * width, edit.removed * width, Encode(edit.inserted, encoding));
 }
 
