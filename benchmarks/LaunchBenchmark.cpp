@@ -1,7 +1,8 @@
 // Prints how long it takes from starting a launcher to the game's window
 // existing: Runwick, beside a minimal C launcher making the same profile
 // reads and the same ShellExecuteExA call, and the game started directly.
-// Runs alternate, so that the machine's drift falls on all three alike.
+// Runs alternate, each round starting with another of the three, so that the
+// machine's drift falls on all three alike.
 // Usage: launch_benchmark GAME_FOLDER CAPTION [RUNS] (the folder's GameExe is
 // the stand-in game, told by STANDIN_GAME_SECONDS to close soon).
 #include <windows.h>
@@ -40,7 +41,7 @@ double TimeToGameWindow(const std::string& program, const char* folder, const ch
     std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
     WaitForSingleObject(info.hProcess, 20000);
     for (int polls = 0; FindWindowA(nullptr, caption) && polls < 20000; ++polls) Sleep(1);
-    Sleep(200);  // the game's process ends a little after its window
+    Sleep(500);  // the game's process ends a little after its window; let Wine settle
     CloseHandle(info.hProcess);
     CloseHandle(info.hThread);
     return found ? elapsed.count() : -1;
@@ -62,8 +63,12 @@ int main(int argc, char** argv) {
     std::vector<double> times[3];
     TimeToGameWindow(programs[0], folder, caption);  // warm the caches once
     const int kRuns = argc > 3 ? std::max(1, std::atoi(argv[3])) : 11;
+    // Each round starts with another of the three, so that none always follows the same one.
     for (int run = 0; run < kRuns; ++run)
-        for (int i = 0; i < 3; ++i) times[i].push_back(TimeToGameWindow(programs[i], folder, caption));
+        for (int k = 0; k < 3; ++k) {
+            int i = (run + k) % 3;
+            times[i].push_back(TimeToGameWindow(programs[i], folder, caption));
+        }
     double runwick = Median(times[0]);
     double minimal = Median(times[1]);
     double direct = Median(times[2]);
