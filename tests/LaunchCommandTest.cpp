@@ -96,7 +96,9 @@ struct SaveFolderCase {
     const char* existingFile;  // made before the build, when set
     std::string savedir;
     const char* madeFolder;    // the folder the build must make, or none
-    bool option;               // "-dir " and the short form of madeFolder
+    bool option;               // "-dir " and the short form of Savedir's full path
+    SaveFolder checked;        // what the authors' check foretells, making nothing
+    SaveFolder launched;
 };
 
 TEST(LaunchCommand, TheSaveFolderOption) {
@@ -106,22 +108,38 @@ TEST(LaunchCommand, TheSaveFolderOption) {
 #else
     const bool blanksSurvive = true;
 #endif
+    const SaveFolder blankResult = blanksSurvive ? SaveFolder::ShortFormHasBlank : SaveFolder::Passed;
     const SaveFolderCase cases[] = {
-        {"made and passed in short form", nullptr, "Saves", "Saves", true},
-        {"a short form with a blank is left out", nullptr, "My Saves", "My Saves", !blanksSurvive},
-        {"a file is no save folder", "Saves.dat", "Saves.dat", nullptr, false},
-        {"a folder that cannot be made", nullptr, "no\\such\\folder", nullptr, false},
-        {"49 characters fit the key", nullptr, fortyNine, fortyNine.c_str(), true},
-        {"50 characters are never used cut", nullptr, fortyNine + "x", nullptr, false},
+        {"made and passed in short form", nullptr, "Saves", "Saves", true, SaveFolder::ToBeMade, SaveFolder::Passed},
+        {"with a separator at its end", nullptr, "Saves\\", "Saves", true, SaveFolder::ToBeMade, SaveFolder::Passed},
+        {"a short form with a blank is left out", nullptr, "My Saves", "My Saves", !blanksSurvive, SaveFolder::ToBeMade,
+         blankResult},
+        {"a file is no save folder", "Saves.dat", "Saves.dat", nullptr, false, SaveFolder::NotAFolder,
+         SaveFolder::NotAFolder},
+        {"a folder that cannot be made", nullptr, "no\\such\\folder", nullptr, false, SaveFolder::NotAFolder,
+         SaveFolder::NotAFolder},
+        {"49 characters fit the key", nullptr, fortyNine, fortyNine.c_str(), true, SaveFolder::ToBeMade,
+         SaveFolder::Passed},
+        {"50 characters are never used cut", nullptr, fortyNine + "x", nullptr, false, SaveFolder::TooLongForItsKey,
+         SaveFolder::TooLongForItsKey},
     };
     for (const SaveFolderCase& c : cases) {
         SCOPED_TRACE(c.what);
         GameFolder game;
         if (c.existingFile) game.Write(c.existingFile, "not a folder");
-        Launch launch = Build(game, "[Game]\nGameExe=g.exe\nZPR=-zpr\n[Settings]\nSavedir=" + c.savedir + "\n");
+        std::string settings = "[Game]\nGameExe=g.exe\nZPR=-zpr\n[Settings]\nSavedir=" + c.savedir + "\n";
+        game.Write("System/game.lxf", settings);
+        LaunchCommand checked;
+        ASSERT_EQ(checked.Build(BuildMode::CheckOnly), LaunchOutcome::Ready);
+        EXPECT_EQ(checked.saveFolder, c.checked);
+        if (c.madeFolder) {
+            EXPECT_FALSE(game.Exists(c.madeFolder)) << "the check makes nothing";
+        }
+        Launch launch = Build(game, settings);
         ASSERT_EQ(launch.outcome, LaunchOutcome::Ready);
+        EXPECT_EQ(launch.command.saveFolder, c.launched);
         std::string expected = " -zpr ";
-        if (c.option) expected += "-dir " + ShortForm(game.FullPath(c.madeFolder)) + " ";
+        if (c.option) expected += "-dir " + ShortForm(game.FullPath(c.savedir)) + " ";
         EXPECT_EQ(launch.command.parameters.Get(), expected + "-d 640x480x16 ");
         std::size_t folders = 0;
         for (const auto& entry : std::filesystem::directory_iterator("."))

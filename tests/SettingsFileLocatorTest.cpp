@@ -104,6 +104,7 @@ TEST(SettingsFileLocator, ThePortableSearchMatchesAsThePlatform) {
         {"system/*.TXT", {"d.txt"}},
         {"System/*", {".", "..", ".lxf", "a.lxf", "B.LXF", "c.lxfold", "d.txt", "ee.lxf"}},  // as Windows: "." and ".." too
         {"System/*.none", {}},
+        {"System/a.lxf?", {}},  // a name ends before its pattern
         {"SYSTEM", {"System"}},  // no folder in the pattern: the current one
     };
     for (const auto& row : rows) {

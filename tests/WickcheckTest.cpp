@@ -52,11 +52,12 @@ const Expected kExpected[] = {
     {"a settings file that cannot be written", kSparse},
 };
 
-Codes Check(const GameFolder&) {
+Codes Check(const GameFolder&, std::size_t* firstLine = nullptr) {
     auto report = std::make_unique<Report>();
     GameFolderCheck::Run(*report);
     Codes codes;
     for (std::size_t i = 0; i < report->findings.Count(); ++i) codes.insert(report->findings[i].kind->code);
+    if (firstLine) *firstLine = report->findings.Count() ? report->findings[0].line : 0;
     return codes;
 }
 
@@ -89,11 +90,12 @@ TEST(Wickcheck, TheDemoFolderAndItsMistakes) {
         const char* find;
         const char* replace;
         Codes codes;
+        std::size_t line = 0;  // where the first finding stands, when it matters
     };
     const Mistake mistakes[] = {
         {"none", "System/nightrun.lxf", "", "", {}},
         {"the English spelling of a language key", "System/english.lng", "HadwareAcceleration=",
-         "HardwareAcceleration=", {"unknown-key"}},
+         "HardwareAcceleration=", {"unknown-key"}, 11},
         {"a GameExe that is not there", "System/nightrun.lxf", "GameExe=StandInGame.exe", "GameExe=Night.exe",
          {"game-exe-missing"}},
         {"a Savedir one character too long", "System/nightrun.lxf", "Savedir=Saves",
@@ -111,7 +113,8 @@ TEST(Wickcheck, TheDemoFolderAndItsMistakes) {
         {"a stored mode the edition does not offer", "System/nightrun.lxf", "QFV=Maxor", "QFV=Plenn",
          {"stored-mode-kept"}},
         {"a second settings file", "System/zzz.lxf", "", "", {"settings-file-ignored"}},
-        {"a misspelt section", "System/nightrun.lxf", "[Startup]", "[StartUp1]", {"misspelt-section", "default-used"}},
+        {"a misspelt section", "System/nightrun.lxf", "[Startup]", "[StartUp1]", {"misspelt-section", "default-used"},
+         18},
     };
     for (const Mistake& mistake : mistakes) {
         SCOPED_TRACE(mistake.what);
@@ -128,7 +131,11 @@ TEST(Wickcheck, TheDemoFolderAndItsMistakes) {
             text.replace(at, std::string(mistake.find).size(), mistake.replace);
         }
         game.Write(mistake.file, text);
-        EXPECT_EQ(Check(game), mistake.codes);
+        std::size_t line = 0;
+        EXPECT_EQ(Check(game, &line), mistake.codes);
+        if (mistake.line) {
+            EXPECT_EQ(line, mistake.line);
+        }
     }
 }
 
