@@ -512,6 +512,56 @@ void CheckPicture(Report& report, const char* settingsFile) {
     }
 }
 
+// The window icon SI and SIcon give Tunewick.
+void CheckWindowIcon(Report& report, const char* settingsFile) {
+    SettingText<Setting::SI> iconFlag;
+    SettingText<Setting::SIcon> iconFile;
+    ReadSetting(Setting::SI, Program::Tunewick, iconFlag, settingsFile);
+    ReadSetting(Setting::SIcon, Program::Tunewick, iconFile, settingsFile);
+    Text& icon = report.Add(Group::Tunewick, "window icon");
+    if (!IsFlagSet(iconFlag)) {
+        icon.Set("its own (SI is not TRUE)");
+    } else {
+        unsigned icons = check_platform::CountIcons(iconFile.Get());
+        AppendQuoted(icon, iconFile.Get());
+        icon.Append(icons ? ": its first icon" : ": no icon in it, so none");
+        if (!icons) {
+            Finding* f = SettingsFinding(report, "window-icon-none", Setting::SIcon);
+            f->message.Set("SI is TRUE, but ");
+            AppendQuoted(f->message, iconFile.Get());
+            f->message.Append(" holds no icon: Tunewick's window has none.");
+        }
+    }
+}
+
+// What Save & Exit opens.
+void CheckLaunchExe(Report& report, const char* settingsFile) {
+    SettingText<Setting::RunGame> runGame;
+    SettingText<Setting::LaunchExe> launchExe;
+    ReadSetting(Setting::RunGame, Program::Tunewick, runGame, settingsFile);
+    ReadSetting(Setting::LaunchExe, Program::Tunewick, launchExe, settingsFile);
+    Text& after = report.Add(Group::Tunewick, "after Save & Exit");
+    if (!IsFlagSet(runGame)) {
+        after.Set("opens nothing (RunGame is not TRUE)");
+        return;
+    }
+    if (launchExe.IsEmpty()) {
+        after.Set("opens nothing: LaunchExe is empty");
+        Finding* f = SettingsFinding(report, "launch-exe-empty", Setting::LaunchExe);
+        f->message.Set("RunGame is TRUE but LaunchExe is empty: nothing is opened after a save.");
+        return;
+    }
+    bool exists = check_platform::IsFile(launchExe.Get());
+    after.Set("opens ");
+    AppendQuoted(after, launchExe.Get());
+    after.Append(exists ? " (in the game folder)" : " (not in the game folder)");
+    if (!exists) {
+        Finding* f = SettingsFinding(report, "launch-exe-not-found", Setting::LaunchExe);
+        AppendQuoted(f->message, launchExe.Get());
+        f->message.Append(" is not in the game folder: unless Windows finds it elsewhere, nothing is opened.");
+    }
+}
+
 void CheckTunewick(Report& report) {
     const char* settingsFile = report.settingsFile.Get();
     const char* languageFile = report.languageFile.Get();
@@ -580,50 +630,8 @@ void CheckTunewick(Report& report) {
     }
 
     CheckPicture(report, settingsFile);
-
-    SettingText<Setting::SI> iconFlag;
-    SettingText<Setting::SIcon> iconFile;
-    ReadSetting(Setting::SI, Program::Tunewick, iconFlag, settingsFile);
-    ReadSetting(Setting::SIcon, Program::Tunewick, iconFile, settingsFile);
-    Text& icon = report.Add(Group::Tunewick, "window icon");
-    if (!IsFlagSet(iconFlag)) {
-        icon.Set("its own (SI is not TRUE)");
-    } else {
-        unsigned icons = check_platform::CountIcons(iconFile.Get());
-        AppendQuoted(icon, iconFile.Get());
-        icon.Append(icons ? ": its first icon" : ": no icon in it, so none");
-        if (!icons) {
-            Finding* f = SettingsFinding(report, "window-icon-none", Setting::SIcon);
-            f->message.Set("SI is TRUE, but ");
-            AppendQuoted(f->message, iconFile.Get());
-            f->message.Append(" holds no icon: Tunewick's window has none.");
-        }
-    }
-
-    SettingText<Setting::RunGame> runGame;
-    SettingText<Setting::LaunchExe> launchExe;
-    ReadSetting(Setting::RunGame, Program::Tunewick, runGame, settingsFile);
-    ReadSetting(Setting::LaunchExe, Program::Tunewick, launchExe, settingsFile);
-    Text& after = report.Add(Group::Tunewick, "after Save & Exit");
-    if (!IsFlagSet(runGame)) {
-        after.Set("opens nothing (RunGame is not TRUE)");
-        return;
-    }
-    if (launchExe.IsEmpty()) {
-        after.Set("opens nothing: LaunchExe is empty");
-        Finding* f = SettingsFinding(report, "launch-exe-empty", Setting::LaunchExe);
-        f->message.Set("RunGame is TRUE but LaunchExe is empty: nothing is opened after a save.");
-        return;
-    }
-    bool exists = check_platform::IsFile(launchExe.Get());
-    after.Set("opens ");
-    AppendQuoted(after, launchExe.Get());
-    after.Append(exists ? " (in the game folder)" : " (not in the game folder)");
-    if (!exists) {
-        Finding* f = SettingsFinding(report, "launch-exe-not-found", Setting::LaunchExe);
-        AppendQuoted(f->message, launchExe.Get());
-        f->message.Append(" is not in the game folder: unless Windows finds it elsewhere, nothing is opened.");
-    }
+    CheckWindowIcon(report, settingsFile);
+    CheckLaunchExe(report, settingsFile);
 }
 
 }  // namespace
