@@ -22,14 +22,19 @@ std::size_t ReadSetting(Setting setting, Program reader, Text& out, const char* 
     return ProfileStore::ReadValue(key.section, key.name, FallbackOf(key, reader), key.capacity, out, settingsFile);
 }
 
-bool ReadWholeSetting(Setting setting, Program reader, Text& out, const char* settingsFile) {
+ValueState ReadSettingState(Setting setting, Program reader, Text& out, const char* settingsFile) {
     const SettingKey& key = KeyOf(setting);
-    if (ReadSetting(setting, reader, out, settingsFile) + 1 < key.capacity) return true;
-    // It filled the text: read it once more with room to spare. Two more, not
-    // one: Wine delivers a quoted value that just fills a buffer one short.
-    FixedText<LongestSetting() + 2> roomier;
-    ProfileStore::ReadValue(key.section, key.name, FallbackOf(key, reader), key.capacity + 2, roomier, settingsFile);
-    return roomier.Length() < key.capacity;
+    ValueState state =
+        ProfileStore::ReadWholeValue(key.section, key.name, FallbackOf(key, reader), key.capacity, out, settingsFile);
+    // Every other kind is used as the platform delivers it, whole or not.
+    if (key.kind != ValueKind::Path) ReadSetting(setting, reader, out, settingsFile);
+    return state;
+}
+
+bool ReadWholeSetting(Setting setting, Program reader, Text& out, const char* settingsFile) {
+    if (ReadSettingState(setting, reader, out, settingsFile) != ValueState::Cut) return true;
+    out.Clear();
+    return false;
 }
 
 bool IsFlagSet(const Text& flag) {

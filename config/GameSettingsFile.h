@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "FixedText.h"
+#include "ProfileStore.h"  // ValueState
 
 enum class Setting {
     Title,
@@ -32,6 +33,15 @@ enum class Setting {
 };
 
 enum class Program { Tunewick, Runwick };
+enum class ReadBy { Tunewick, Runwick, Both };
+
+// What a value is to the programs that read it.
+enum class ValueKind {
+    Text,    // used as it stands
+    Flag,    // set only when exactly "TRUE"
+    Option,  // an engine option of [Tunewick], copied into the game's parameters
+    Path,    // names a file or folder: never used cut, since cut it names another
+};
 
 struct SettingKey {
     Setting setting;
@@ -40,32 +50,34 @@ struct SettingKey {
     std::size_t capacity;
     const char* tunewickFallback;
     const char* runwickFallback;
+    ReadBy readBy;
+    ValueKind kind;
 };
 
 // clang-format off
 inline constexpr SettingKey kSettingsFile[] = {
-    {Setting::Title,       "Game",      "Title",       100, "",                    ""},
-    {Setting::GameExe,     "Game",      "GameExe",     100, "no_game_exe_defined", "no_game_exe_defined"},
-    {Setting::GamePath,    "Game",      "GamePath",    100, "",                    ""},
-    {Setting::ZPR,         "Game",      "ZPR",         100, "",                    ""},
-    {Setting::SettingsPic, "Settings",  "SettingsPic", 100, "",                    ""},
-    {Setting::SI,          "Settings",  "SI",            6, "FALSE",               "FALSE"},
-    {Setting::SIcon,       "Settings",  "SIcon",       100, "",                    ""},
-    {Setting::QFV,         "Settings",  "QFV",          10, "Plenn",               "Plenn"},
-    {Setting::RunGame,     "Settings",  "RunGame",       6, "TRUE",                "TRUE"},
-    {Setting::LaunchExe,   "Settings",  "LaunchExe",   100, "",                    ""},
-    {Setting::Savedir,     "Settings",  "Savedir",      50, "",                    ""},
-    {Setting::CommandLine, "Settings",  "CommandLine", 100, "",                    ""},
-    {Setting::CardNo,      "Tunewick",  "CardNo",        8, "",                    ""},
-    {Setting::Detail,      "Tunewick",  "Detail",        5, "",                    ""},
-    {Setting::Software,    "Tunewick",  "Software",      5, "",                    ""},
-    {Setting::Win,         "Tunewick",  "Win",           5, "",                    ""},
-    {Setting::JPd,         "Tunewick",  "JPd",           4, "",                    ""},
-    {Setting::MSd,         "Tunewick",  "MSd",           4, "",                    ""},
-    {Setting::Screen,      "Tunewick",  "Screen",       20, "",                    "-d 640x480x16"},
-    {Setting::WinTitleOld, "Startup",   "WinTitleOld", 100, "Quillforge",          "Quillforge"},
-    {Setting::IC,          "Icon",      "IC",            6, "TRUE",                "TRUE"},
-    {Setting::Icon,        "Icon",      "Icon",        100, "LX.ico",              "LX.ico"},
+    {Setting::Title,       "Game",     "Title",       100, "",                    "",                    ReadBy::Tunewick, ValueKind::Text},
+    {Setting::GameExe,     "Game",     "GameExe",     100, "no_game_exe_defined", "no_game_exe_defined", ReadBy::Runwick,  ValueKind::Path},
+    {Setting::GamePath,    "Game",     "GamePath",    100, "",                    "",                    ReadBy::Runwick,  ValueKind::Path},
+    {Setting::ZPR,         "Game",     "ZPR",         100, "",                    "",                    ReadBy::Runwick,  ValueKind::Text},
+    {Setting::SettingsPic, "Settings", "SettingsPic", 100, "",                    "",                    ReadBy::Tunewick, ValueKind::Path},
+    {Setting::SI,          "Settings", "SI",          6,   "FALSE",               "FALSE",               ReadBy::Tunewick, ValueKind::Flag},
+    {Setting::SIcon,       "Settings", "SIcon",       100, "",                    "",                    ReadBy::Tunewick, ValueKind::Path},
+    {Setting::QFV,         "Settings", "QFV",         10,  "Plenn",               "Plenn",               ReadBy::Tunewick, ValueKind::Text},
+    {Setting::RunGame,     "Settings", "RunGame",     6,   "TRUE",                "TRUE",                ReadBy::Tunewick, ValueKind::Flag},
+    {Setting::LaunchExe,   "Settings", "LaunchExe",   100, "",                    "",                    ReadBy::Tunewick, ValueKind::Path},
+    {Setting::Savedir,     "Settings", "Savedir",     50,  "",                    "",                    ReadBy::Runwick,  ValueKind::Path},
+    {Setting::CommandLine, "Settings", "CommandLine", 100, "",                    "",                    ReadBy::Runwick,  ValueKind::Text},
+    {Setting::CardNo,      "Tunewick", "CardNo",      8,   "",                    "",                    ReadBy::Both,     ValueKind::Option},
+    {Setting::Detail,      "Tunewick", "Detail",      5,   "",                    "",                    ReadBy::Both,     ValueKind::Option},
+    {Setting::Software,    "Tunewick", "Software",    5,   "",                    "",                    ReadBy::Both,     ValueKind::Option},
+    {Setting::Win,         "Tunewick", "Win",         5,   "",                    "",                    ReadBy::Both,     ValueKind::Option},
+    {Setting::JPd,         "Tunewick", "JPd",         4,   "",                    "",                    ReadBy::Both,     ValueKind::Option},
+    {Setting::MSd,         "Tunewick", "MSd",         4,   "",                    "",                    ReadBy::Both,     ValueKind::Option},
+    {Setting::Screen,      "Tunewick", "Screen",      20,  "",                    "-d 640x480x16",       ReadBy::Both,     ValueKind::Option},
+    {Setting::WinTitleOld, "Startup",  "WinTitleOld", 100, "Quillforge",          "Quillforge",          ReadBy::Runwick,  ValueKind::Text},
+    {Setting::IC,          "Icon",     "IC",          6,   "TRUE",                "TRUE",                ReadBy::Runwick,  ValueKind::Flag},
+    {Setting::Icon,        "Icon",     "Icon",        100, "LX.ico",              "LX.ico",              ReadBy::Runwick,  ValueKind::Path},
 };
 // clang-format on
 
@@ -91,9 +103,12 @@ inline constexpr char kSettingsFilePattern[] = "System/*.lxf";
 // program's fallback. Returns the count delivered.
 std::size_t ReadSetting(Setting setting, Program reader, Text& out, const char* settingsFile);
 
-// As ReadSetting, for a key whose value names a file or folder: false when
-// the value is longer than the key's capacity holds, so that what out holds
-// is cut and names another file.
+// What the reader uses (for a path, the whole value where it fits), and
+// whether the key stands in the file and its value fit the key's capacity.
+ValueState ReadSettingState(Setting setting, Program reader, Text& out, const char* settingsFile);
+
+// As ReadSetting, for a path: false when the value is longer than the key's
+// capacity holds, and out is then empty, since cut it names another file.
 bool ReadWholeSetting(Setting setting, Program reader, Text& out, const char* settingsFile);
 
 // A flag text counts as set only when it is exactly "TRUE".

@@ -40,6 +40,25 @@ std::size_t ReadValue(const char* section, const char* key, const char* fallback
     return out.Length();
 }
 
+ValueState ReadWholeValue(const char* section, const char* key, const char* fallback, std::size_t capacity,
+                          Text& out, const char* path) {
+    if (capacity > out.Capacity()) capacity = out.Capacity();
+    if (capacity > kMaxPath) capacity = kMaxPath;
+    std::size_t count = ReadValue(section, key, fallback, capacity, out, path);
+    // A fallback no file holds tells a missing key. Read with room to spare
+    // whenever the first read may be cut: two more than the capacity, since
+    // Wine delivers a quoted value that just fills a buffer one short.
+    constexpr char kAbsent[] = "\x7f(absent)\x7f";
+    FixedText<kMaxPath + 2> roomier;
+    std::size_t room = capacity + 2 > sizeof kAbsent ? capacity + 2 : sizeof kAbsent;
+    ReadValue(section, key, kAbsent, room, roomier, path);
+    if (roomier.Equals(kAbsent)) return ValueState::Missing;
+    if (count + 2 < capacity) return ValueState::Whole;
+    if (roomier.Length() >= capacity) return ValueState::Cut;
+    out.Set(roomier);
+    return ValueState::Whole;
+}
+
 bool WriteValue(const char* section, const char* key, const char* value, const char* path) {
     if (!path || !*path) return false;
     if (!FitsOnOneLine(section) || !FitsOnOneLine(key) || !FitsOnOneLine(value)) return false;

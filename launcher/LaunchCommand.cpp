@@ -60,7 +60,7 @@ LaunchOutcome LaunchCommand::Build(BuildMode mode) {
 
     SettingText<Setting::GameExe> gameExe;
     bool gameExeWhole = readPath(Setting::GameExe, gameExe);
-    if (gameExe.IsEmpty()) return LaunchOutcome::NoExecutableDefined;
+    if (gameExeWhole && gameExe.IsEmpty()) return LaunchOutcome::NoExecutableDefined;
 
     SettingText<Setting::GamePath> gamePath;
     SettingText<Setting::ZPR> zpr;
@@ -70,7 +70,7 @@ LaunchOutcome LaunchCommand::Build(BuildMode mode) {
     read(Setting::ZPR, zpr);
     read(Setting::WinTitleOld, windowTitle);
     read(Setting::IC, iconFlag);
-    if (!readPath(Setting::Icon, iconFile)) iconFile.Clear();
+    readPath(Setting::Icon, iconFile);  // a cut one is left empty: as a file without icons
     bool saveFolderWhole = readPath(Setting::Savedir, savedir);
     read(Setting::CommandLine, commandLine);
     FixedText<LongestTunewickOption()> options[std::size(kTunewickOptions)];
@@ -88,10 +88,13 @@ LaunchOutcome LaunchCommand::Build(BuildMode mode) {
     for (const Text& option : options) AppendItem(parameters, option);
     parameters.Append(commandLine);
 
-    if (!gameExeWhole || !platform::FullPath(gameExe.Get(), executablePath)) return LaunchOutcome::ExecutableNotFound;
+    // A folder is no program: the shell would open a window on it instead of the game.
+    if (!gameExeWhole || !platform::FullPath(gameExe.Get(), executablePath) || platform::IsFolder(executablePath.Get()))
+        return LaunchOutcome::ExecutableNotFound;
     workingFolder.Clear();
+    if (!gamePathWhole) return LaunchOutcome::GamePathUnusable;
     if (gamePath.IsEmpty()) return LaunchOutcome::Ready;
-    if (!gamePathWhole || !platform::FullPath(gamePath.Get(), workingFolder) || !platform::IsFolder(workingFolder.Get()))
+    if (!platform::FullPath(gamePath.Get(), workingFolder) || !platform::IsFolder(workingFolder.Get()))
         return LaunchOutcome::GamePathUnusable;
     return LaunchOutcome::Ready;
 }

@@ -8,7 +8,7 @@
 enum class LaunchOutcome {
     Ready,
     NoExecutableDefined,  // GameExe is present with an empty value
-    ExecutableNotFound,   // GameExe too long for its key or its full path: as a missing file
+    ExecutableNotFound,   // GameExe too long for its key or its full path, or a folder: as a missing file
     GamePathUnusable,     // GamePath too long, or not a folder: never start elsewhere
 };
 

@@ -25,7 +25,7 @@ public:
     virtual StartResult Start(const LaunchCommand& command) = 0;
     // The box: caption "Error!", system-modal, exclamation mark, OK.
     virtual void ShowError(const char* message) = 0;
-    // The platform's own words for an error code.
+    // The platform's own words for an error code, its inserts (%1) left as they are.
     virtual void DescribeError(unsigned long error, Text& reason) = 0;
     virtual WindowHandle FindGameWindow(const char* caption) = 0;
     // Waits up to milliseconds for the process to end; 0 only looks.

@@ -2,6 +2,23 @@
 
 namespace LaunchSupervisor {
 
+void FillInserts(const char* reason, const char* program, Text& out) {
+    for (const char* c = reason; *c; ++c) {
+        if (c[0] != '%' || c[1] < '1' || c[1] > '9') {
+            out.Append(c, 1);
+            continue;
+        }
+        ++c;
+        while (c[1] >= '0' && c[1] <= '9') ++c;
+        if (c[1] == '!') {  // a printf format after the number: %1!s!
+            const char* end = c + 2;
+            while (*end && *end != '!') ++end;
+            if (*end) c = end;
+        }
+        out.Append(program);
+    }
+}
+
 namespace {
 
 // False when the game ended, or no window came, before one was found. An
@@ -31,15 +48,15 @@ void KeepIcon(LaunchPlatform& platform, ProcessHandle process, WindowHandle wind
     }
 }
 
-void ReportStartFailure(LaunchPlatform& platform, unsigned long error) {
+void ReportStartFailure(LaunchPlatform& platform, unsigned long error, const char* program) {
     if (error == kErrorFileNotFound) {
         platform.ShowError(kExecutableNotPresentMessage);
         return;
     }
-    FixedText<512> message(kCouldNotStartMessage);
     FixedText<400> reason;
     platform.DescribeError(error, reason);
-    message.Append(reason);
+    FixedText<kCouldNotStartMessageCapacity> message(kCouldNotStartMessage);
+    FillInserts(reason.Get(), program, message);
     platform.ShowError(message.Get());
 }
 
@@ -62,7 +79,7 @@ void Run(LaunchPlatform& platform, LaunchOutcome outcome, const LaunchCommand& c
 
     StartResult start = platform.Start(command);
     if (!start.started) {
-        ReportStartFailure(platform, start.error);
+        ReportStartFailure(platform, start.error, command.executablePath.Get());
         return;
     }
 

@@ -10,6 +10,7 @@ inline constexpr char kExecutableNotPresentMessage[] =
     "Game Executable Either Not Present or Defined Incorrectly in LXF File";
 inline constexpr char kGamePathUnusableMessage[] = "Game Path Too Long or Defined Incorrectly in LXF File";
 inline constexpr char kCouldNotStartMessage[] = "Game Executable Could Not Be Started: ";
+inline constexpr std::size_t kCouldNotStartMessageCapacity = 1024;
 
 // How often the window is looked for: found within 100 ms of appearing.
 inline constexpr unsigned kWindowSearchInterval = 50;
@@ -23,5 +24,10 @@ inline constexpr unsigned long kErrorFileNotFound = 2;
 namespace LaunchSupervisor {
 
 void Run(LaunchPlatform& platform, LaunchOutcome outcome, const LaunchCommand& command);
+
+// Appends the platform's reason for a failed start with its inserts (%1,
+// %2!s! and the like) filled with the program's path, so that the player
+// reads which file could not be started.
+void FillInserts(const char* reason, const char* program, Text& out);
 
 }  // namespace LaunchSupervisor

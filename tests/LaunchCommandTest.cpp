@@ -1,6 +1,7 @@
 // The game's command as Runwick builds it from a game folder's settings file.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -120,8 +121,12 @@ TEST(LaunchCommand, TheSaveFolderOption) {
          SaveFolder::NotAFolder},
         {"49 characters fit the key", nullptr, fortyNine, fortyNine.c_str(), true, SaveFolder::ToBeMade,
          SaveFolder::Passed},
+        {"49 characters quoted fit the key", nullptr, "\"" + fortyNine + "\"", fortyNine.c_str(), true,
+         SaveFolder::ToBeMade, SaveFolder::Passed},
         {"50 characters are never used cut", nullptr, fortyNine + "x", nullptr, false, SaveFolder::TooLongForItsKey,
          SaveFolder::TooLongForItsKey},
+        {"50 characters quoted are never used cut", nullptr, "\"" + fortyNine + "x\"", nullptr, false,
+         SaveFolder::TooLongForItsKey, SaveFolder::TooLongForItsKey},
     };
     for (const SaveFolderCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -139,7 +144,8 @@ TEST(LaunchCommand, TheSaveFolderOption) {
         ASSERT_EQ(launch.outcome, LaunchOutcome::Ready);
         EXPECT_EQ(launch.command.saveFolder, c.launched);
         std::string expected = " -zpr ";
-        if (c.option) expected += "-dir " + ShortForm(game.FullPath(c.savedir)) + " ";
+        std::string named = c.savedir[0] == '"' ? c.savedir.substr(1, c.savedir.size() - 2) : c.savedir;
+        if (c.option) expected += "-dir " + ShortForm(game.FullPath(named)) + " ";
         EXPECT_EQ(launch.command.parameters.Get(), expected + "-d 640x480x16 ");
         std::size_t folders = 0;
         for (const auto& entry : std::filesystem::directory_iterator("."))
@@ -152,36 +158,71 @@ TEST(LaunchCommand, TheSaveFolderOption) {
 }
 
 // A path value one character too long for its key names another file: it is
-// never used cut. 99 characters fit a key of capacity 100.
+// never used cut. 99 characters fit a key of capacity 100, quoted or not
+// (Wine delivers a quoted value that just fills its buffer one short).
+enum class Used { Nothing, Program, WorkingFolder, IconFile };
+
 struct PathValueCase {
     const char* what;
     std::string keys;
     LaunchOutcome outcome;
+    Used used;
+    std::string ending;  // what the used text ends with
 };
 
 TEST(LaunchCommand, PathValuesThatDoNotFitOrLeadNowhere) {
     const std::string fits(99, 'p');
     const std::string tooLong(100, 'p');
+    const std::string quoted = "\"" + fits + "\"";
+    const std::string quotedTooLong = "\"" + tooLong + "\"";
+    const std::string folder(99, 'f');
     const PathValueCase cases[] = {
-        {"GameExe that fits", "GameExe=" + fits + "\n", LaunchOutcome::Ready},
-        {"GameExe one too long", "GameExe=" + tooLong + "\n", LaunchOutcome::ExecutableNotFound},
-        {"GameExe quoted, one too long", "GameExe=\"" + tooLong + "\"\n", LaunchOutcome::ExecutableNotFound},
-        {"GamePath that is a folder", "GameExe=g.exe\nGamePath=System\n", LaunchOutcome::Ready},
-        {"GamePath one too long", "GameExe=g.exe\nGamePath=" + tooLong + "\n", LaunchOutcome::GamePathUnusable},
-        {"GamePath that does not exist", "GameExe=g.exe\nGamePath=NoSuchFolder\n", LaunchOutcome::GamePathUnusable},
-        {"GamePath naming a file", "GameExe=g.exe\nGamePath=System\\game.lxf\n", LaunchOutcome::GamePathUnusable},
+        {"GameExe that fits", "GameExe=" + fits + "\n", LaunchOutcome::Ready, Used::Program, "/" + fits},
+        {"GameExe quoted that fits", "GameExe=" + quoted + "\n", LaunchOutcome::Ready, Used::Program, "/" + fits},
+        {"GameExe one too long", "GameExe=" + tooLong + "\n", LaunchOutcome::ExecutableNotFound, Used::Nothing, ""},
+        {"GameExe quoted, one too long", "GameExe=" + quotedTooLong + "\n", LaunchOutcome::ExecutableNotFound,
+         Used::Nothing, ""},
+        {"GameExe naming a folder", "GameExe=System\n", LaunchOutcome::ExecutableNotFound, Used::Nothing, ""},
+        {"GamePath that is a folder", "GameExe=g.exe\nGamePath=System\n", LaunchOutcome::Ready, Used::WorkingFolder,
+         "System"},
+        {"GamePath that fits", "GameExe=g.exe\nGamePath=" + folder + "\n", LaunchOutcome::Ready, Used::WorkingFolder,
+         folder},
+        {"GamePath quoted that fits", "GameExe=g.exe\nGamePath=\"" + folder + "\"\n", LaunchOutcome::Ready,
+         Used::WorkingFolder, folder},
+        {"GamePath one too long", "GameExe=g.exe\nGamePath=" + tooLong + "\n", LaunchOutcome::GamePathUnusable,
+         Used::Nothing, ""},
+        {"GamePath quoted, one too long", "GameExe=g.exe\nGamePath=" + quotedTooLong + "\n",
+         LaunchOutcome::GamePathUnusable, Used::Nothing, ""},
+        {"GamePath that does not exist", "GameExe=g.exe\nGamePath=NoSuchFolder\n", LaunchOutcome::GamePathUnusable,
+         Used::Nothing, ""},
+        {"GamePath naming a file", "GameExe=g.exe\nGamePath=System\\game.lxf\n", LaunchOutcome::GamePathUnusable,
+         Used::Nothing, ""},
+        {"Icon that fits", "GameExe=g.exe\n[Icon]\nIcon=" + fits + "\n", LaunchOutcome::Ready, Used::IconFile, fits},
+        {"Icon quoted that fits", "GameExe=g.exe\n[Icon]\nIcon=" + quoted + "\n", LaunchOutcome::Ready,
+         Used::IconFile, fits},
+        {"Icon one too long: as a file without icons", "GameExe=g.exe\n[Icon]\nIcon=" + tooLong + "\n",
+         LaunchOutcome::Ready, Used::IconFile, ""},
+        {"Icon quoted, one too long", "GameExe=g.exe\n[Icon]\nIcon=" + quotedTooLong + "\n", LaunchOutcome::Ready,
+         Used::IconFile, ""},
     };
     for (const PathValueCase& c : cases) {
+        SCOPED_TRACE(c.what);
         GameFolder game;
+        std::filesystem::create_directory(folder);
         Launch launch = Build(game, "[Game]\n" + c.keys);
-        EXPECT_EQ(launch.outcome, c.outcome) << c.what;
+        EXPECT_EQ(launch.outcome, c.outcome);
+        std::string used = c.used == Used::Program         ? launch.command.executablePath.Get()
+                           : c.used == Used::WorkingFolder ? launch.command.workingFolder.Get()
+                           : c.used == Used::IconFile      ? launch.command.iconFile.Get()
+                                                           : "";
+        std::replace(used.begin(), used.end(), '\\', '/');
+        EXPECT_EQ(used.substr(used.size() - std::min(used.size(), c.ending.size())), c.ending) << used;
+        if (c.used == Used::IconFile) {
+            EXPECT_EQ(used.size(), c.ending.size()) << "used as it stands";
+        }
     }
-    GameFolder game;
-    Launch launch = Build(game, "[Game]\nGameExe=g.exe\n[Icon]\nIcon=" + fits + "\n");
-    EXPECT_EQ(launch.command.iconFile.Get(), fits);
-    launch = Build(game, "[Game]\nGameExe=g.exe\n[Icon]\nIcon=" + tooLong + "\n");
-    EXPECT_STREQ(launch.command.iconFile.Get(), "") << "as a file without icons";
 
+    GameFolder game;
     // One command built again, as the authors' check does folder after folder.
     LaunchCommand command;
     game.Write("System/game.lxf", "[Game]\nGameExe=g.exe\nGamePath=System\n");

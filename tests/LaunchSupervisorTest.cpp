@@ -39,7 +39,9 @@ public:
     }
     void ShowError(const char* message) override { errors.push_back(message); }
     void DescribeError(unsigned long error, Text& reason) override {
-        reason.Set(error == 5 ? "Access is denied." : "?");
+        // The system's texts as the platform hands them out: inserts unfilled.
+        const char* reasons[] = {"?", "Access is denied.", "Bad EXE format for %1.", "%1!s! or %12 is 100%% %"};
+        reason.Set(reasons[error == 5 ? 1 : error == 193 ? 2 : error == 7 ? 3 : 0]);
     }
     WindowHandle FindGameWindow(const char* caption) override {
         steps.push_back(std::string("find ") + caption);
@@ -78,6 +80,7 @@ private:
 
 LaunchCommand Command(const char* iconFlag = "TRUE") {
     LaunchCommand command;
+    command.executablePath.Set("C:\\Night Run\\night.exe");
     command.windowTitle.Set("Night Run");
     command.iconFlag.Set(iconFlag);
     command.iconFile.Set("n.ico");
@@ -191,6 +194,10 @@ TEST(LaunchSupervisor, EachFaultIsOneBoxAndNothingElseHappens) {
         {LaunchOutcome::GamePathUnusable, true, 0, "Game Path Too Long or Defined Incorrectly in LXF File"},
         {LaunchOutcome::Ready, false, 2, "Game Executable Either Not Present or Defined Incorrectly in LXF File"},
         {LaunchOutcome::Ready, false, 5, "Game Executable Could Not Be Started: Access is denied."},
+        {LaunchOutcome::Ready, false, 193,
+         "Game Executable Could Not Be Started: Bad EXE format for C:\\Night Run\\night.exe."},
+        {LaunchOutcome::Ready, false, 7,
+         "Game Executable Could Not Be Started: C:\\Night Run\\night.exe or C:\\Night Run\\night.exe is 100%% %"},
     };
     for (const ReportCase& c : cases) {
         SCOPED_TRACE(c.message);
@@ -208,10 +215,13 @@ TEST(LaunchSupervisor, EachFaultIsOneBoxAndNothingElseHappens) {
 TEST(LaunchSupervisor, AnIconSentToAHungWindowGivesUp) {
     HWND window = nullptr;
     HANDLE made = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HANDLE sent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     std::thread hung([&] {
         window = CreateWindowExA(0, "STATIC", "Hung", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
         SetEvent(made);
-        Sleep(6000);  // handles no message meanwhile
+        // Handles no message until the send has returned: far longer than
+        // the send may wait, should it not give up.
+        WaitForSingleObject(sent, 10000);
         DestroyWindow(window);
     });
     WaitForSingleObject(made, 5000);
@@ -220,8 +230,10 @@ TEST(LaunchSupervisor, AnIconSentToAHungWindowGivesUp) {
     auto begin = std::chrono::steady_clock::now();
     platform.SetIcon(window, IconKind::Big, LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION)));
     auto waited = std::chrono::steady_clock::now() - begin;
+    SetEvent(sent);
     hung.join();
     CloseHandle(made);
+    CloseHandle(sent);
     EXPECT_LT(waited, std::chrono::milliseconds(3000));
 }
 #endif

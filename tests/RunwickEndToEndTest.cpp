@@ -148,6 +148,7 @@ struct BoxCase {
     std::string settings;
     const char* message;
     std::string folder = ".";  // where Runwick runs, below the game folder
+    std::string rest = "";     // what the rest of the message holds
 };
 
 // One box per fault: the test reads it, presses OK, and Runwick exits with 0.
@@ -169,7 +170,10 @@ TEST_F(RunwickTest, EachFaultShowsOneErrorBox) {
          "Game Path Too Long or Defined Incorrectly in LXF File", deepFolder},
         {"game path not a folder", "[Game]\r\nGameExe=g.exe\r\nGamePath=NoSuchFolder\r\n",
          "Game Path Too Long or Defined Incorrectly in LXF File", deepFolder},
-        {"not a program", "[Game]\r\nGameExe=broken.exe\r\n", "Game Executable Could Not Be Started: "},
+        {"a folder", "[Game]\r\nGameExe=System\r\n",
+         "Game Executable Either Not Present or Defined Incorrectly in LXF File"},
+        {"not a program", "[Game]\r\nGameExe=broken.exe\r\n", "Game Executable Could Not Be Started: ", ".",
+         game.FullPath("broken.exe")},
     };
     for (const BoxCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -180,6 +184,8 @@ TEST_F(RunwickTest, EachFaultShowsOneErrorBox) {
         std::string message;
         for (int i = 0; i < 100 && message.empty(); ++i, Sleep(50)) message = WindowText(GetDlgItem(box, 0xFFFF));
         EXPECT_EQ(message.substr(0, std::strlen(c.message)), c.message) << message;
+        EXPECT_NE(message.find(c.rest, std::strlen(c.message)), std::string::npos) << message;
+        EXPECT_EQ(message.find('%'), std::string::npos) << "no insert left unfilled: " << message;
         EXPECT_FALSE(runwick.WaitForExit(200)) << "the box waits for the player";
         PostMessageA(box, WM_COMMAND, IDOK, 0);
         ASSERT_TRUE(runwick.WaitForExit(10000)) << "a second box would hold it";
@@ -204,12 +210,14 @@ TEST_F(RunwickTest, WithIconsRunwickStaysWhileTheGameRunsAndEndsWithIt) {
 }
 
 TEST_F(RunwickTest, WithoutIconsRunwickLeavesTheGameRunning) {
-    GameRunsFor("5");
+    GameRunsFor("60");
     WriteSettings(kQuickExit);
     RunningProgram runwick(ProgramBeside("Runwick.exe"), game.Root().string());
-    ASSERT_TRUE(runwick.WaitForExit(4000));
+    ASSERT_TRUE(runwick.WaitForExit(30000));
     EXPECT_FALSE(ReadReport(report).count("ended")) << "the game still runs";
-    EXPECT_NE(FindWindowA(nullptr, "Quillforge"), nullptr);
+    HWND game = FindWindowA(nullptr, "Quillforge");
+    ASSERT_NE(game, nullptr);
+    PostMessageA(game, WM_CLOSE, 0, 0);
 }
 
 TEST_F(RunwickTest, AGameWithAnotherCaptionDoesNotKeepRunwickWaiting) {

@@ -18,9 +18,6 @@
 namespace GameFolderCheck {
 namespace {
 
-// A fallback no file holds: a read that returns it found no key.
-constexpr char kAbsent[] = "\x7f(absent)\x7f";
-
 // Kept for the process's life, as in the programs.
 FileOutline settingsOutline;
 FileOutline languageOutline;
@@ -144,25 +141,6 @@ void KnowLanguageSections() {
 
 // --- every key as it is read ---
 
-bool IsPathKey(Setting setting) {
-    switch (setting) {
-        case Setting::GameExe:
-        case Setting::GamePath:
-        case Setting::Savedir:
-        case Setting::Icon:
-        case Setting::SettingsPic:
-        case Setting::SIcon:
-        case Setting::LaunchExe:
-            return true;
-        default:
-            return false;
-    }
-}
-
-bool IsFlagKey(Setting setting) {
-    return setting == Setting::SI || setting == Setting::RunGame || setting == Setting::IC;
-}
-
 // "true", " True" and the like: meant as set, but not set.
 bool LooksLikeTrue(const Text& value) {
     const char* v = value.Get();
@@ -191,12 +169,11 @@ void DescribeRead(Text& line, bool present, bool whole, const Text& value, const
 void CheckSettingsKeys(Report& report) {
     const char* file = report.settingsFile.Get();
     for (const SettingKey& key : kSettingsFile) {
-        FixedText<LongestSetting() + 2> probe;
-        ProfileStore::ReadValue(key.section, key.name, kAbsent, probe.Capacity(), probe, file);
-        bool present = !probe.Equals(kAbsent);
         // Both programs read with the same capacity; only Screen's default differs.
         FixedText<LongestSetting()> value;
-        bool whole = ReadWholeSetting(key.setting, Program::Tunewick, value, file);
+        ValueState state = ReadSettingState(key.setting, Program::Tunewick, value, file);
+        bool present = state != ValueState::Missing;
+        bool whole = state != ValueState::Cut;
         bool defaultsDiffer = std::strcmp(key.tunewickFallback, key.runwickFallback) != 0;
         Text& line = report.Add(Group::SettingsFile, key.name);
         line.Set("[");
@@ -228,21 +205,20 @@ void CheckSettingsKeys(Report& report) {
                 f->message.Append(".");
             }
         } else if (!whole) {
-            Finding* f = SettingsFinding(report, IsPathKey(key.setting) ? "path-cut" : "value-cut", key.setting);
+            bool path = key.kind == ValueKind::Path;
+            Finding* f = SettingsFinding(report, path ? "path-cut" : "value-cut", key.setting);
             f->message.Set("The value is longer than the ");
             AppendNumber(f->message, key.capacity - 1);
             f->message.Append(" characters the key holds");
-            if (IsPathKey(key.setting)) {
-                f->message.Append(key.setting == Setting::GameExe || key.setting == Setting::GamePath ||
-                                          key.setting == Setting::Savedir || key.setting == Setting::Icon
-                                      ? ": Runwick does not use it."
-                                      : ": Tunewick uses it cut, which names another file.");
+            if (path) {
+                f->message.Append(key.readBy == ReadBy::Tunewick ? ": Tunewick does not use it" : ": Runwick does not use it");
+                f->message.Append(key.setting == Setting::LaunchExe ? ", and opens nothing after a save." : ".");
             } else {
                 f->message.Append(": the programs read ");
                 AppendQuoted(f->message, value.Get());
                 f->message.Append(".");
             }
-        } else if (IsFlagKey(key.setting) && !IsFlagSet(value) && LooksLikeTrue(value)) {
+        } else if (key.kind == ValueKind::Flag && !IsFlagSet(value) && LooksLikeTrue(value)) {
             Finding* f = SettingsFinding(report, "flag-not-set", key.setting);
             AppendQuoted(f->message, value.Get());
             f->message.Append(" does not count as set: only TRUE does.");
@@ -252,12 +228,11 @@ void CheckSettingsKeys(Report& report) {
 
 void CheckLanguageKey(Report& report, const char* section, const char* name, const char* english) {
     const char* file = report.languageFile.Get();
-    FixedText<kLanguageTextCapacity + 2> probe;
-    ProfileStore::ReadValue(section, name, kAbsent, probe.Capacity(), probe, file);
-    bool present = !probe.Equals(kAbsent);
     LanguageText value;
-    ProfileStore::ReadValue(section, name, english, kLanguageTextCapacity, value, file);
-    bool whole = probe.Length() < kLanguageTextCapacity;
+    ValueState state = ProfileStore::ReadWholeValue(section, name, english, kLanguageTextCapacity, value, file);
+    DialogTexts::ReadText(section, name, english, value, file);  // as Tunewick shows it
+    bool present = state != ValueState::Missing;
+    bool whole = state != ValueState::Cut;
     Text& line = report.Add(Group::LanguageFile, name);
     line.Set("[");
     line.Append(section);
@@ -294,7 +269,7 @@ struct Refusal {
 
 const Refusal kRefusals[] = {
     {LaunchOutcome::NoExecutableDefined, "game-exe-empty", Setting::GameExe, "GameExe is empty", kNoExecutableMessage},
-    {LaunchOutcome::ExecutableNotFound, "game-exe-missing", Setting::GameExe, "GameExe is too long for its key or for Windows",
+    {LaunchOutcome::ExecutableNotFound, "game-exe-missing", Setting::GameExe, "GameExe is too long for its key or for Windows, or names a folder",
      kExecutableNotPresentMessage},
     {LaunchOutcome::GamePathUnusable, "game-path-unusable", Setting::GamePath, "GamePath is no existing folder, or too long",
      kGamePathUnusableMessage},

@@ -29,6 +29,7 @@ void Win32LaunchPlatform::ShowError(const char* message) {
 }
 
 void Win32LaunchPlatform::DescribeError(unsigned long error, Text& reason) {
+    // The inserts are filled by the launcher, with the program's path.
     DWORD count = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
                                  reason.Buffer(), static_cast<DWORD>(reason.Capacity()), nullptr);
     reason.Adopt(count);
