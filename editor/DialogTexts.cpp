@@ -4,13 +4,9 @@
 
 namespace DialogTexts {
 
-namespace {
-
 void ReadText(const char* section, const char* key, const char* fallback, Text& out, const char* languageFile) {
     ProfileStore::ReadValue(section, key, fallback, kLanguageTextCapacity, out, languageFile);
 }
-
-}  // namespace
 
 void ReadLabels(const char* languageFile, LabelTarget& target) {
     for (const LabelKey& label : kLabels) {

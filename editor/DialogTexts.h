@@ -91,6 +91,9 @@ protected:
 
 namespace DialogTexts {
 
+// One text of the language file, as every text is read.
+void ReadText(const char* section, const char* key, const char* fallback, Text& out, const char* languageFile);
+
 void ReadLabels(const char* languageFile, LabelTarget& target);
 
 // [Dropdown] Primary, Secondary1, Secondary2, AdvancedDetail, NormalDetail,

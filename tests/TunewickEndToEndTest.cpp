@@ -157,8 +157,7 @@ TEST_F(TunewickTest, SaveChangesTheTunewickKeysAndNothingElse) {
     after.erase("Tunewick");
     before.erase("Tunewick");
     EXPECT_EQ(after, before);
-    Sleep(1500);  // time enough for LaunchExe to show itself, were it opened
-    EXPECT_FALSE(std::filesystem::exists(report)) << "RunGame is FALSE: nothing is opened";
+    EXPECT_EQ(tunewick->ProcessesStarted(), 0u) << "RunGame is FALSE: nothing is opened";
 }
 
 TEST_F(TunewickTest, CancelEscapeAndTheCloseBoxLeaveTheFileAsItWas) {
@@ -184,21 +183,27 @@ TEST_F(TunewickTest, EnterSavesAndOpensLaunchExe) {
     PressKey(dialog, VK_RETURN);
     ExpectClosed();
     EXPECT_EQ(Read(settingsFile, "Tunewick", "Win"), "");
-    for (int i = 0; i < 200 && !std::filesystem::exists(report); ++i) Sleep(50);
+    EXPECT_EQ(tunewick->ProcessesStarted(), 1u);
+    for (int i = 0; i < 200 && !ReadReport(report).count("folder"); ++i) Sleep(50);
     auto opened = ReadReport(report);
     EXPECT_EQ(opened["parameters"], "") << "opened without parameters";
     EXPECT_EQ(opened["folder"], game.FullPath(".")) << "in Tunewick's own folder";
     for (int i = 0; i < 100 && !ReadReport(report).count("ended"); ++i) Sleep(50);
 }
 
-TEST_F(TunewickTest, AnEmptyOrMissingLaunchExeStillSavesAndCloses) {
-    for (const char* launchExe : {"", "missing.exe"}) {
+TEST_F(TunewickTest, AnEmptyMissingOrCutLaunchExeStillSavesAndClosesAndOpensNothing) {
+    // Cut to the 99 characters its key holds, it would name this program.
+    std::string program(95, 'g');
+    program += ".exe";
+    std::filesystem::copy_file(ProgramBeside("StandInGame.exe"), game.Root() / program);
+    for (std::string launchExe : {std::string(""), std::string("missing.exe"), program + "x"}) {
         SCOPED_TRACE(launchExe);
-        game.Write("System/game.lxf", std::string("[Settings]\r\nQFV=Varo\r\nLaunchExe=") + launchExe + "\r\n");
+        game.Write("System/game.lxf", "[Settings]\r\nQFV=Varo\r\nLaunchExe=" + launchExe + "\r\n");
         HWND dialog = Open();
         PostClick(dialog, IDOK);
         ExpectClosed();
         EXPECT_EQ(Read(settingsFile, "Tunewick", "Screen"), "-d 640x480x16");
+        EXPECT_EQ(tunewick->ProcessesStarted(), 0u);
     }
 }
 
@@ -250,8 +255,7 @@ TEST_F(TunewickTest, AFailedSaveOpensNothing) {
     PostClick(dialog, IDCANCEL);
     ExpectClosed();
     CloseHandle(held);
-    Sleep(1500);
-    EXPECT_FALSE(std::filesystem::exists(report)) << "nothing is opened after a failed save";
+    EXPECT_EQ(tunewick->ProcessesStarted(), 0u) << "nothing is opened after a failed save";
     EXPECT_EQ(game.Read("System/game.lxf"), AuthorsFile("TRUE"));
 }
 

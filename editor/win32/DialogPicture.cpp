@@ -1,7 +1,9 @@
 #include "DialogPicture.h"
 
 void PaintPicture(HWND dialog, int frameId, const char* bitmapFile) {
-    HBITMAP picture = static_cast<HBITMAP>(LoadImageA(nullptr, bitmapFile, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+    // An empty name is no picture: LoadImageA is not asked to look for it.
+    HBITMAP picture =
+        *bitmapFile ? static_cast<HBITMAP>(LoadImageA(nullptr, bitmapFile, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)) : nullptr;
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(dialog, &paint);
     if (picture) {

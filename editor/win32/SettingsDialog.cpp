@@ -4,10 +4,8 @@
 
 #include <initializer_list>
 
-#include "../../config/SettingsFileLocator.h"
 #include "../../config/win32/FirstIcon.h"
-#include "../DialogTexts.h"
-#include "../SettingsModel.h"
+#include "../DialogLoad.h"
 #include "../resource.h"
 #include "DialogControls.h"
 #include "DialogPicture.h"
@@ -15,17 +13,7 @@
 namespace {
 
 // Everything the dialog reads lives as long as the process.
-FixedText<kMaxPath> languageFile;
-FixedText<kMaxPath> settingsFile;
-bool settingsFileFound = false;
-SettingText<Setting::Title> gameTitle;
-SettingText<Setting::SettingsPic> pictureFile;
-SettingText<Setting::SI> iconFlag;
-SettingText<Setting::SIcon> iconFile;
-StoredChoices stored;
-SettingText<Setting::QFV> edition;
-ListTexts listTexts;
-FixedText<kCaptionCapacity> caption;
+DialogFiles files;
 HICON bigIcon = nullptr;
 HICON smallIcon = nullptr;
 
@@ -52,9 +40,15 @@ SettingsModel model(ChoiceControls{choices.adapter, choices.acceleration, choice
                                    choices.colourDepth, choices.hardware, choices.software, choices.windowed,
                                    choices.joypadDisabled, choices.mouseDisabled});
 
-class DialogLabels : public LabelTarget {
+class Window : public DialogWindow {
 public:
-    explicit DialogLabels(HWND dialog) : dialog_(dialog) {}
+    explicit Window(HWND dialog) : dialog_(dialog) {}
+    void SetWindowIcons(const char* iconFile) override {
+        ExtractFirstIcon(iconFile, bigIcon, smallIcon);
+        SendMessageA(dialog_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon));
+        SendMessageA(dialog_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
+    }
+    void SetCaption(const Text& caption) override { SetWindowTextA(dialog_, caption.Get()); }
     void SetLabel(int controlId, const Text& text) override { SetDlgItemTextA(dialog_, controlId, text.Get()); }
 
 private:
@@ -68,32 +62,9 @@ void DestroyWindowIcons() {
 }
 
 BOOL OnInitDialog(HWND dialog) {
-    SettingsFileLocator::Locate(kLanguageFilePattern, languageFile);
-    settingsFileFound = SettingsFileLocator::Locate(kSettingsFilePattern, settingsFile);
-
-    ReadSetting(Setting::Title, Program::Tunewick, gameTitle, settingsFile.Get());
-    ReadSetting(Setting::SettingsPic, Program::Tunewick, pictureFile, settingsFile.Get());
-    ReadSetting(Setting::SI, Program::Tunewick, iconFlag, settingsFile.Get());
-    ReadSetting(Setting::SIcon, Program::Tunewick, iconFile, settingsFile.Get());
-
-    if (IsFlagSet(iconFlag)) {
-        ExtractFirstIcon(iconFile.Get(), bigIcon, smallIcon);
-        SendMessageA(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon));
-        SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
-    }
-
-    DialogTexts::ComposeCaption(languageFile.Get(), gameTitle, caption);
-    SetWindowTextA(dialog, caption.Get());
-
-    DialogLabels labels(dialog);
-    DialogTexts::ReadLabels(languageFile.Get(), labels);
-
-    stored.Read(settingsFile.Get());
-    ReadSetting(Setting::QFV, Program::Tunewick, edition, settingsFile.Get());
-    DialogTexts::ReadListTexts(languageFile.Get(), listTexts);
-
     choices.Attach(dialog);
-    model.Load(stored, edition, listTexts);
+    Window window(dialog);
+    DialogLoad::Load(files, window, model);
     return TRUE;
 }
 
@@ -105,9 +76,10 @@ void EndSettingsDialog(HWND dialog, INT_PTR result) {
 // The player's choices stay in the dialog, so the player can try again.
 void ReportSaveFailure(HWND dialog) {
     FixedText<kMaxPath + 128> message;
+    const Text& settingsFile = files.settingsFile;
     if (settingsFile.IsEmpty()) {
         message.Set("The settings could not be saved: the path of the settings file is too long for Windows.");
-    } else if (settingsFileFound) {
+    } else if (files.settingsFileFound) {
         message.Set("The settings could not be saved to\n");
         message.Append(settingsFile);
     } else {
@@ -118,17 +90,14 @@ void ReportSaveFailure(HWND dialog) {
 }
 
 void OnSaveAndExit(HWND dialog) {
-    if (!model.Save().WriteTo(settingsFile.Get())) {
+    if (!model.Save().WriteTo(files.settingsFile.Get())) {
         ReportSaveFailure(dialog);
         return;
     }
-    SettingText<Setting::RunGame> runGame;
-    ReadSetting(Setting::RunGame, Program::Tunewick, runGame, settingsFile.Get());
     EndSettingsDialog(dialog, IDOK);
-    if (!IsFlagSet(runGame)) return;
     SettingText<Setting::LaunchExe> launchExe;
-    ReadSetting(Setting::LaunchExe, Program::Tunewick, launchExe, settingsFile.Get());
-    ShellExecuteA(nullptr, "open", launchExe.Get(), nullptr, nullptr, SW_SHOW);
+    if (DialogLoad::ProgramAfterSave(files.settingsFile.Get(), launchExe))
+        ShellExecuteA(nullptr, "open", launchExe.Get(), nullptr, nullptr, SW_SHOW);
 }
 
 // Dispatched on the control alone, whatever the notification.
@@ -159,7 +128,7 @@ INT_PTR CALLBACK SettingsDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
         case WM_INITDIALOG:
             return OnInitDialog(dialog);
         case WM_PAINT:
-            PaintPicture(dialog, IDC_PICTURE, pictureFile.Get());
+            PaintPicture(dialog, IDC_PICTURE, files.pictureFile.Get());
             return TRUE;
         case WM_CLOSE:
             EndSettingsDialog(dialog, 0);
