@@ -30,6 +30,24 @@ stop_wine() {
   WINEPREFIX="$PWD/build/$1/wineprefix" /usr/lib/wine/wineserver -k 2>/dev/null || true
 }
 
+# wine-run removes only what it made itself: a prefix of one's own survives.
+check_wine_run() {
+  local own
+  own=$(mktemp -d)
+  mkdir -p "$own/prefix/drive_c/users/player"
+  echo "saved game" >"$own/prefix/drive_c/users/player/save.dat"
+  touch "$own/prefix/system.reg"
+  if scripts/wine-run "$own/prefix" 2>/dev/null || [ ! -f "$own/prefix/drive_c/users/player/save.dat" ]; then
+    echo "wine-run: a prefix it did not make was not left as it was"
+    rm -rf "$own"
+    return 1
+  fi
+  rm -rf "$own"
+  echo "wine-run: a prefix it did not make is refused and left as it was"
+}
+echo "=== scripts"
+check_wine_run || failed+=("scripts")
+
 run_preset native ctest --preset native
 run_preset native-sanitize ctest --preset native-sanitize
 # A prefix whole, and nothing left running in it by an earlier, cut-off run.

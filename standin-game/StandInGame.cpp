@@ -5,7 +5,8 @@
 //
 // For tests, from the environment:
 //   STANDIN_GAME_REPORT   file to write "parameters=", "folder=" and, on
-//                         exit, "ended=" (Unix time in milliseconds) to
+//                         exit, "ended=" (Unix time in milliseconds) to;
+//                         it is replaced whole at each line
 //   STANDIN_GAME_SECONDS  close the window after this many seconds
 //   STANDIN_GAME_CAPTION  use this caption instead
 #include <windows.h>
@@ -37,12 +38,23 @@ const char* ParametersOf(const char* commandLine) {
     return *p == ' ' ? p + 1 : p;
 }
 
-void Report(const char* mode, const char* key, const char* value) {
+FixedText<33000> reportLines;
+
+// Adds a line to the report. The report is written whole each time, into a
+// file of its own renamed into place, so a reader never sees half of it.
+void Report(const char* key, const char* value) {
     if (report.IsEmpty()) return;
-    if (FILE* file = std::fopen(report.Get(), mode)) {
-        std::fprintf(file, "%s=%s\n", key, value);
-        std::fclose(file);
-    }
+    reportLines.Append(key);
+    reportLines.Append("=");
+    reportLines.Append(value);
+    reportLines.Append("\n");
+    FixedText<kMaxPath + 8> part(report.Get());
+    part.Append(".part");
+    FILE* file = std::fopen(part.Get(), "wb");
+    if (!file) return;
+    std::fwrite(reportLines.Get(), 1, reportLines.Length(), file);
+    std::fclose(file);
+    MoveFileExA(part.Get(), report.Get(), MOVEFILE_REPLACE_EXISTING);
 }
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -84,8 +96,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     char value[kMaxPath];
     if (GetEnvironmentVariableA("STANDIN_GAME_CAPTION", value, sizeof value)) caption.Set(value);
     if (GetEnvironmentVariableA("STANDIN_GAME_REPORT", value, sizeof value)) report.Set(value);
-    Report("w", "parameters", parameters.Get());
-    Report("a", "folder", folder.Get());
+    Report("parameters", parameters.Get());
+    Report("folder", folder.Get());
 
     WNDCLASSA windowClass = {};
     windowClass.lpfnWndProc = WindowProc;
@@ -108,6 +120,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     }
     char ended[32];
     std::snprintf(ended, sizeof ended, "%lld", UnixMilliseconds());
-    Report("a", "ended", ended);
+    Report("ended", ended);
     return 0;
 }

@@ -119,7 +119,7 @@ std::map<std::string, std::string> Snapshot(const GameFolder& game) {
     std::map<std::string, std::string> files;
     std::error_code ignored;
     for (auto& entry : fs::recursive_directory_iterator(game.Root(), ignored))
-        if (entry.is_regular_file() && entry.path().filename() != "report.txt")
+        if (entry.is_regular_file() && entry.path().filename().string().rfind("report.txt", 0) != 0)
             files[entry.path().string()] = game.Read(fs::relative(entry.path(), game.Root()).string());
     return files;
 }

@@ -23,7 +23,7 @@ struct BadGameFolder {
 
 const std::vector<BadGameFolder>& BadGameFolders();
 
-// Every file below the game folder (but the stand-in's report), byte for byte.
+// Every file below the game folder (but the stand-in's report and its part), byte for byte.
 std::map<std::string, std::string> Snapshot(const GameFolder& game);
 
 // False where this process may write a read-only file (Wine run by root);

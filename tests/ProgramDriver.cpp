@@ -10,13 +10,17 @@ std::string ProgramBeside(const char* name) {
     return folder.substr(0, folder.find_last_of("\\/") + 1) + name;
 }
 
+// Each program runs in a job of its own, which every process it starts joins.
 RunningProgram::RunningProgram(const std::string& program, const std::string& folder) {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info = {};
     std::string commandLine = "\"" + program + "\"";
-    if (CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                       &startup, &info)) {
+    job_ = CreateJobObjectA(nullptr, nullptr);
+    if (CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+                       folder.c_str(), &startup, &info)) {
+        AssignProcessToJobObject(job_, info.hProcess);
+        ResumeThread(info.hThread);
         CloseHandle(info.hThread);
         process_ = info.hProcess;
         id_ = info.dwProcessId;
@@ -24,9 +28,18 @@ RunningProgram::RunningProgram(const std::string& program, const std::string& fo
 }
 
 RunningProgram::~RunningProgram() {
+    if (job_) CloseHandle(job_);
     if (!process_) return;
     if (Running()) TerminateProcess(process_, 1);
     CloseHandle(process_);
+}
+
+DWORD RunningProgram::ProcessesStarted() const {
+    JOBOBJECT_BASIC_ACCOUNTING_INFORMATION accounting = {};
+    if (!QueryInformationJobObject(job_, JobObjectBasicAccountingInformation, &accounting, sizeof accounting,
+                                   nullptr))
+        return 0xFFFFFFFF;
+    return accounting.TotalProcesses - 1;
 }
 
 bool RunningProgram::WaitForExit(DWORD milliseconds) {

@@ -25,9 +25,13 @@ public:
     bool Running() { return WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
     // Its visible dialog (or message box), polled for; null after the time.
     HWND WaitForDialog(DWORD milliseconds, HWND other = nullptr) const;
+    // How many processes it has started, itself aside: once it has ended,
+    // nothing it did can start another.
+    DWORD ProcessesStarted() const;
     DWORD exitCode = 0xFFFFFFFF;
 
 private:
+    HANDLE job_ = nullptr;
     HANDLE process_ = nullptr;
     DWORD id_ = 0;
 };
