@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "GameFolder.h"
-#include "portable/ProfileText.h"
+#include "ProfileText.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-#include "portable/ProfileText.h"
+#include "ProfileText.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "../Platform.h"
-#include "ProfileText.h"
+#include "../ProfileText.h"
 #include "../AsciiCase.h"
 
 namespace platform {
@@ -246,6 +246,10 @@ bool ShortPath(const char* path, Text& out) {
     if (!Exists(file) || file.size() >= out.Capacity()) return false;
     out.Set(file.c_str());
     return true;
+}
+
+bool KeepsShortNames() {
+    return false;
 }
 
 bool IsFolder(const char* path) {

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "FuzzInput.h"
-#include "portable/ProfileText.h"
+#include "ProfileText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput input(data, size);

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "FuzzInput.h"
-#include "portable/ProfileText.h"
+#include "ProfileText.h"
 
 namespace {
 

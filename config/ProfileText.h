@@ -1,7 +1,8 @@
 #pragma once
 // Reading and changing the text of a profile file in memory, the way the
 // platform's profile functions read and write the file itself. The portable
-// back end loads and replaces the file around these; tests call them directly.
+// back end loads and replaces the file around these; the authors' check reads
+// a file's lines with them on every platform; tests call them directly.
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -36,6 +37,7 @@ struct OutlineLine {
     std::size_t number;
     bool heading;
     bool hasValue;          // an entry with '='
+    bool comment;           // an entry whose first character is ';' or '#': a note of the author's
     std::string_view name;  // the section of a heading, the key of an entry
     std::string_view value; // an entry's value as it stands, quotes and all
 };

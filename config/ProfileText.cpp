@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "../AsciiCase.h"
+#include "AsciiCase.h"
 
 namespace profile_text {
 namespace {
@@ -226,7 +226,9 @@ void ForEachLine(std::string_view contents, void (*visit)(const OutlineLine& lin
     while (reader.Next(line)) {
         ++number;
         if (line.kind == LineKind::Blank) continue;
-        visit(OutlineLine{number, line.kind == LineKind::Heading, line.hasValue, line.name, line.value}, context);
+        bool heading = line.kind == LineKind::Heading;
+        bool comment = !heading && !line.name.empty() && (line.name[0] == ';' || line.name[0] == '#');
+        visit(OutlineLine{number, heading, line.hasValue, comment, line.name, line.value}, context);
     }
 }
 
