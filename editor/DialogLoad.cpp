@@ -26,12 +26,14 @@ void Load(DialogFiles& files, DialogWindow& window, SettingsModel& model) {
     model.Load(files.stored, files.edition, files.listTexts);
 }
 
-bool ProgramAfterSave(const char* settingsFile, SettingText<Setting::LaunchExe>& launchExe) {
+AfterSave ProgramAfterSave(const char* settingsFile, SettingText<Setting::LaunchExe>& launchExe) {
     SettingText<Setting::RunGame> runGame;
     ReadSetting(Setting::RunGame, Program::Tunewick, runGame, settingsFile);
     launchExe.Clear();
-    if (!IsFlagSet(runGame)) return false;
-    return ReadWholeSetting(Setting::LaunchExe, Program::Tunewick, launchExe, settingsFile);
+    if (!IsFlagSet(runGame)) return AfterSave::OpensNothing;
+    if (!ReadWholeSetting(Setting::LaunchExe, Program::Tunewick, launchExe, settingsFile))
+        return AfterSave::LaunchExeCut;
+    return AfterSave::OpensLaunchExe;
 }
 
 }  // namespace DialogLoad

@@ -39,9 +39,13 @@ namespace DialogLoad {
 // the stored choices, the edition and the list texts, and loads the model.
 void Load(DialogFiles& files, DialogWindow& window, SettingsModel& model);
 
-// After a save: false when nothing is to be opened (RunGame not "TRUE", or
-// a LaunchExe too long for its key, which cut names another file); else
-// launchExe is what the shell is asked to open, empty or not.
-bool ProgramAfterSave(const char* settingsFile, SettingText<Setting::LaunchExe>& launchExe);
+enum class AfterSave {
+    OpensNothing,     // RunGame is not "TRUE"
+    LaunchExeCut,     // LaunchExe is too long for its key: cut, it names another file
+    OpensLaunchExe,   // the shell is asked to open launchExe, empty or not
+};
+
+// What Save & Exit opens once the settings are saved.
+AfterSave ProgramAfterSave(const char* settingsFile, SettingText<Setting::LaunchExe>& launchExe);
 
 }  // namespace DialogLoad

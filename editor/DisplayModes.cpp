@@ -1,12 +1,24 @@
 #include "DisplayModes.h"
 
+const Edition* EditionNamed(const Text& edition) {
+    for (const Edition& known : kEditions)
+        if (edition.Equals(known.name)) return &known;
+    return nullptr;
+}
+
+namespace {
+
+const Edition& EditionOrFirst(const Text& edition) {
+    const Edition* known = EditionNamed(edition);
+    return known ? *known : kEditions[0];
+}
+
+}  // namespace
+
 std::size_t OfferedResolutions(const Text& edition) {
-    if (edition.Equals("Maxor")) return 9;
-    if (edition.Equals("Tessi")) return 7;
-    if (edition.Equals("Varo")) return 6;
-    return 5;
+    return EditionOrFirst(edition).resolutions;
 }
 
 bool OffersDeepColour(const Text& edition) {
-    return edition.Equals("Maxor");
+    return EditionOrFirst(edition).deepColour;
 }

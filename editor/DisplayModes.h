@@ -30,8 +30,28 @@ inline constexpr int kDefaultResolution = 4;  // "640 x 480"
 
 enum ColourDepth { kDepth16 = 0, kDepth32 = 1 };
 
-// How many resolutions, from the first, the engine edition offers: "Plenn"
-// and any unknown text the fewest. Editions compare exactly.
+// The engine's editions, from the fewest modes to the most: how many
+// resolutions, from the first, each offers, and whether it offers 32 bits.
+struct Edition {
+    const char* name;
+    std::size_t resolutions;
+    bool deepColour;
+};
+
+// clang-format off
+inline constexpr Edition kEditions[] = {
+    {"Plenn", 5, false},
+    {"Varo",  6, false},
+    {"Tessi", 7, false},
+    {"Maxor", 9, true},
+};
+// clang-format on
+
+// The edition QFV names, compared exactly; any other text is taken as the
+// first, "Plenn". Null for such a text.
+const Edition* EditionNamed(const Text& edition);
+
+// How many resolutions, from the first, the engine edition offers.
 std::size_t OfferedResolutions(const Text& edition);
 
 // Only "Maxor" offers 32 bits per pixel.

@@ -77,25 +77,25 @@ void SettingsModel::SoftwareCommand() {
 TunewickWrites SettingsModel::Save() const {
     TunewickWrites writes;
     int adapter = controls_.adapter.Selected();
-    if (adapter >= 0 && adapter < 3) writes.Add(KeyOf(Setting::CardNo).name, kAdapterOptions[adapter]);
+    if (adapter >= 0 && adapter < 3) writes.Add(Setting::CardNo, kAdapterOptions[adapter]);
 
     int detail = controls_.detail.Selected();
-    if (detail == 0) writes.Add(KeyOf(Setting::Detail).name, kNormalDetailOption);
-    if (detail == 1) writes.Add(KeyOf(Setting::Detail).name, "");
+    if (detail == 0) writes.Add(Setting::Detail, kNormalDetailOption);
+    if (detail == 1) writes.Add(Setting::Detail, "");
 
     int resolution = controls_.resolution.Selected();
     int depth = controls_.colourDepth.Selected();
     if (resolution >= 0 && resolution < static_cast<int>(kResolutionCount) && (depth == kDepth16 || depth == kDepth32)) {
         const Resolution& mode = kResolutions[resolution];
-        writes.Add(KeyOf(Setting::Screen).name, depth == kDepth16 ? mode.option16 : mode.option32);
+        writes.Add(Setting::Screen, depth == kDepth16 ? mode.option16 : mode.option32);
     }
 
-    writes.Add(KeyOf(Setting::Software).name, controls_.software.IsChecked() ? kSoftwareOption : "");
+    writes.Add(Setting::Software, controls_.software.IsChecked() ? kSoftwareOption : "");
     if (controls_.windowed.IsChecked())
-        writes.Add(kWindowedKeyWhenSet, kWindowedOption);
+        writes.Add(Setting::Win, kWindowedOption, kWindowedKeyWhenSet);
     else
-        writes.Add(KeyOf(Setting::Win).name, "");
-    writes.Add(KeyOf(Setting::JPd).name, controls_.joypadDisabled.IsChecked() ? kNoJoypadOption : "");
-    writes.Add(KeyOf(Setting::MSd).name, controls_.mouseDisabled.IsChecked() ? kNoMouseOption : "");
+        writes.Add(Setting::Win, "");
+    writes.Add(Setting::JPd, controls_.joypadDisabled.IsChecked() ? kNoJoypadOption : "");
+    writes.Add(Setting::MSd, controls_.mouseDisabled.IsChecked() ? kNoMouseOption : "");
     return writes;
 }

@@ -14,11 +14,16 @@ struct StoredChoices {
 
     // In the order CardNo, Detail, Software, Win, JPd, MSd, Screen.
     void Read(const char* settingsFile);
+
+    // The stored value of one of the seven keys.
+    const Text& Value(Setting setting) const;
+    Text& Value(Setting setting);
 };
 
 // One write into [Tunewick]: key and value are texts of the program.
 struct TunewickWrite {
-    const char* key;
+    Setting setting;
+    const char* key;  // as written: the key's name, or kWindowedKeyWhenSet
     const char* value;
 };
 
@@ -27,7 +32,9 @@ struct TunewickWrites {
     TunewickWrite items[kMost];
     int count = 0;
 
-    void Add(const char* key, const char* value) { items[count++] = TunewickWrite{key, value}; }
+    void Add(Setting setting, const char* value, const char* key = nullptr) {
+        items[count++] = TunewickWrite{setting, key ? key : KeyOf(setting).name, value};
+    }
     // Performs the writes in order; false at the first that fails.
     bool WriteTo(const char* settingsFile) const;
 };

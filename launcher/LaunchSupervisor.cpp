@@ -88,8 +88,7 @@ void Run(LaunchPlatform& platform, LaunchOutcome outcome, const LaunchCommand& c
         IconHandle bigIcon = nullptr;
         IconHandle smallIcon = nullptr;
         if (!command.iconFile.IsEmpty()) platform.ExtractIcons(command.iconFile.Get(), bigIcon, smallIcon);
-        // Without either icon there is nothing to keep: leave as without the flag.
-        if (IsFlagSet(command.iconFlag) && (bigIcon || smallIcon))
+        if (KeepsIcon(command.iconFlag, bigIcon || smallIcon))
             KeepIcon(platform, start.process, window, bigIcon, smallIcon);
         platform.DestroyIcon(bigIcon);
         platform.DestroyIcon(smallIcon);

@@ -23,6 +23,13 @@ inline constexpr unsigned long kErrorFileNotFound = 2;
 
 namespace LaunchSupervisor {
 
+// Whether Runwick keeps the icon on the game's window while the game runs:
+// IC is "TRUE" and the icon file gave at least one icon. Otherwise it
+// leaves as soon as the window is there.
+inline bool KeepsIcon(const Text& iconFlag, bool iconTaken) {
+    return IsFlagSet(iconFlag) && iconTaken;
+}
+
 void Run(LaunchPlatform& platform, LaunchOutcome outcome, const LaunchCommand& command);
 
 // Appends the platform's reason for a failed start with its inserts (%1,

@@ -1,39 +1,25 @@
 #pragma once
-// Lists and check marks that keep the rules of the dialog's controls.
+// The recorded controls, as the tests compare them.
 #include <string>
 #include <vector>
 
-#include "../editor/ChoiceControls.h"
+#include "../editor/RecordedChoices.h"
 #include "../editor/SettingsModel.h"
 #include "SettingsFileLocator.h"
 
-class FakeList : public ListObject {
+// The recorded lists, with their items as strings to compare.
+class FakeList : public RecordedList {
 public:
-    void Empty() override {
-        items.clear();
-        selection = kNoSelection;
+    std::vector<std::string> Items() const {
+        std::vector<std::string> items;
+        for (int i = 0; i < Count(); ++i) items.push_back(Item(i));
+        return items;
     }
-    void Add(const char* text) override { items.push_back(text); }
-    void Select(int position) override {
-        selection = position >= 0 && position < static_cast<int>(items.size()) ? position : kNoSelection;
-    }
-    int Selected() const override { return selection; }
-
-    std::vector<std::string> items;
-    int selection = kNoSelection;
-};
-
-class FakeCheck : public CheckObject {
-public:
-    void Check() override { checked = true; }
-    bool IsChecked() const override { return checked; }
-
-    bool checked = false;
 };
 
 struct FakeControls {
     FakeList adapter, acceleration, detail, resolution, colourDepth;
-    FakeCheck hardware, software, windowed, joypadDisabled, mouseDisabled;
+    RecordedCheck hardware, software, windowed, joypadDisabled, mouseDisabled;
 
     ChoiceControls Controls() {
         return ChoiceControls{adapter,  acceleration, detail,   resolution,     colourDepth,

@@ -96,7 +96,7 @@ void OnSaveAndExit(HWND dialog) {
     }
     EndSettingsDialog(dialog, IDOK);
     SettingText<Setting::LaunchExe> launchExe;
-    if (DialogLoad::ProgramAfterSave(files.settingsFile.Get(), launchExe))
+    if (DialogLoad::ProgramAfterSave(files.settingsFile.Get(), launchExe) == DialogLoad::AfterSave::OpensLaunchExe)
         ShellExecuteA(nullptr, "open", launchExe.Get(), nullptr, nullptr, SW_SHOW);
 }
 
