@@ -42,6 +42,10 @@ bool FullPath(const char* path, Text& out);
 // GetShortPathNameA; exists only for an existing file or folder.
 bool ShortPath(const char* path, Text& out);
 
+// Whether the file system gives names that are no valid short (8.3) names a
+// short name of their own: on Windows, yes; the portable back end keeps none.
+bool KeepsShortNames();
+
 // GetFileAttributesA: true only for an existing folder.
 bool IsFolder(const char* path);
 

@@ -1,5 +1,6 @@
 #include "LaunchCommand.h"
 
+#include <cstring>
 #include <iterator>
 
 #include "../config/SettingsFileLocator.h"
@@ -18,6 +19,59 @@ bool HasBlank(const Text& text) {
     return false;
 }
 
+bool IsSeparator(char c) {
+    return c == '\\' || c == '/';
+}
+
+// A name the platform keeps as its own short name: at most eight characters,
+// then at most a dot and three, none of them a blank or one that short names
+// forbid. Characters past ASCII depend on the code page: not known here.
+bool IsValidShortName(const Text& name) {
+    const char* dot = nullptr;
+    for (const char* c = name.Get(); *c; ++c) {
+        unsigned char u = static_cast<unsigned char>(*c);
+        if (u <= ' ' || u >= 0x7f || std::strchr("\"*+,/:;<=>?[\\]|", u)) return false;
+        if (u == '.') {
+            if (dot) return false;
+            dot = c;
+        }
+    }
+    std::size_t base = dot ? static_cast<std::size_t>(dot - name.Get()) : name.Length();
+    std::size_t extension = dot ? name.Length() - base - 1 : 0;
+    return base >= 1 && base <= 8 && (!dot || (extension >= 1 && extension <= 3));
+}
+
+// The option Runwick will pass for a folder it is to make, as exactly as can
+// be known before it exists: the short form of the part that exists, then
+// the new name, which the platform keeps where it is a valid short name.
+// Otherwise the platform makes up the short name only when the folder is
+// made: the option then holds the long path.
+SaveFolder ForetellSaveFolderOption(const Text& fullPath, Text& option) {
+    const char* path = fullPath.Get();
+    std::size_t end = fullPath.Length();
+    while (end > 0 && IsSeparator(path[end - 1])) --end;
+    std::size_t begin = end;
+    while (begin > 0 && !IsSeparator(path[begin - 1])) --begin;
+    FixedText<kMaxPath> parent;
+    FixedText<kMaxPath> name;
+    parent.Append(path, begin);
+    name.Append(path + begin, end - begin);
+    FixedText<kMaxPath> shortPath;
+    if (!platform::ShortPath(parent.Get(), shortPath)) return SaveFolder::NotAFolder;
+    bool whole = shortPath.Append(name) && shortPath.Append(path + end);
+    option.Set(kSaveFolderSwitch);
+    if (!whole || (platform::KeepsShortNames() && !IsValidShortName(name))) {
+        option.Append(fullPath);
+        return SaveFolder::ToBeMadeShortFormUnknown;
+    }
+    if (HasBlank(shortPath)) {
+        option.Clear();
+        return SaveFolder::ShortFormHasBlank;
+    }
+    option.Append(shortPath);
+    return SaveFolder::ToBeMade;
+}
+
 // "-dir " and the folder's short form. Left out when there is no folder to
 // name (it could not be made, or Savedir names a file): "-dir" alone would
 // make the game take the next option as its save folder. Left out too when
@@ -34,7 +88,7 @@ SaveFolder BuildSaveFolderOption(const Text& saveFolder, BuildMode mode, Text& f
         // The check predicts the making: the last level only, and only where nothing stands.
         bool makeable = mode == BuildMode::CheckOnly && !platform::PathExists(fullPath.Get()) &&
                         platform::ParentIsFolder(fullPath.Get());
-        return makeable ? SaveFolder::ToBeMade : SaveFolder::NotAFolder;
+        return makeable ? ForetellSaveFolderOption(fullPath, option) : SaveFolder::NotAFolder;
     }
     if (!platform::ShortPath(fullPath.Get(), shortPath)) return SaveFolder::NotAFolder;
     if (HasBlank(shortPath)) return SaveFolder::ShortFormHasBlank;
@@ -43,7 +97,35 @@ SaveFolder BuildSaveFolderOption(const Text& saveFolder, BuildMode mode, Text& f
     return SaveFolder::Passed;
 }
 
+// The shell starts "game.exe" for a "game" that names no file: so the
+// command names the program it will start.
+void AddProgramExtension(Text& executablePath) {
+    if (platform::PathExists(executablePath.Get()) || HasExtension(executablePath.Get())) return;
+    FixedText<kMaxPath> program(executablePath.Get());
+    if (program.Append(kProgramExtensions[0]) && platform::PathExists(program.Get()) &&
+        !platform::IsFolder(program.Get()))
+        executablePath.Set(program);
+}
+
 }  // namespace
+
+bool HasExtension(const char* path) {
+    const char* name = path;
+    for (const char* c = path; *c; ++c)
+        if (IsSeparator(*c)) name = c + 1;
+    return std::strchr(name, '.') != nullptr;
+}
+
+bool NamesAProgram(const char* path) {
+    const char* dot = std::strrchr(path, '.');
+    if (!dot || !HasExtension(path)) return false;
+    for (const char* extension : kProgramExtensions) {
+        std::size_t i = 0;
+        while (extension[i] && dot[i] && (dot[i] | 0x20) == extension[i]) ++i;
+        if (!extension[i] && !dot[i]) return true;
+    }
+    return false;
+}
 
 LaunchOutcome LaunchCommand::Build(BuildMode mode) {
     FixedText<kMaxPath> settingsFile;
@@ -91,6 +173,7 @@ LaunchOutcome LaunchCommand::Build(BuildMode mode) {
     // A folder is no program: the shell would open a window on it instead of the game.
     if (!gameExeWhole || !platform::FullPath(gameExe.Get(), executablePath) || platform::IsFolder(executablePath.Get()))
         return LaunchOutcome::ExecutableNotFound;
+    AddProgramExtension(executablePath);
     workingFolder.Clear();
     if (!gamePathWhole) return LaunchOutcome::GamePathUnusable;
     if (gamePath.IsEmpty()) return LaunchOutcome::Ready;

@@ -39,11 +39,23 @@ constexpr std::size_t ParameterCapacity() {
     return characters + 1;
 }
 
+// What the shell starts as a program rather than opening with another: the
+// first is what it adds to a name without extension that names no file.
+inline constexpr const char* kProgramExtensions[] = {".exe", ".com", ".bat", ".cmd"};
+
+// Whether the file name of a path holds a dot, an extension.
+bool HasExtension(const char* path);
+
+// Whether the path names a program by its extension, letter case aside.
+bool NamesAProgram(const char* path);
+
 // What became of Savedir.
 enum class SaveFolder {
     NotSet,             // empty: no option
     Passed,             // "-dir " and the folder's short form
-    ToBeMade,           // a check only: the folder does not exist yet, Runwick makes it
+    ToBeMade,           // a check only: Runwick makes the folder; the option is as Runwick will pass it
+    ToBeMadeShortFormUnknown,  // a check only: as ToBeMade, but the option holds the long path, since the
+                               // platform makes up the short name only when the folder is made
     TooLongForItsKey,   // left out
     NotAFolder,         // it could not be made, or names a file: left out
     ShortFormHasBlank,  // a volume without 8.3 names: left out
@@ -53,7 +65,7 @@ enum class SaveFolder {
 enum class BuildMode { Launch, CheckOnly };
 
 struct LaunchCommand {
-    FixedText<kMaxPath> executablePath;
+    FixedText<kMaxPath> executablePath;  // with ".exe" added where the shell would add it
     FixedText<kMaxPath> workingFolder;  // empty: the launcher's own current directory
     FixedText<ParameterCapacity()> parameters;
     SettingText<Setting::WinTitleOld> windowTitle;

@@ -110,19 +110,27 @@ TEST(LaunchCommand, TheSaveFolderOption) {
     const bool blanksSurvive = true;
 #endif
     const SaveFolder blankResult = blanksSurvive ? SaveFolder::ShortFormHasBlank : SaveFolder::Passed;
+    // A long name gets its short name only when it is made, where there are short names.
+    const SaveFolder longToBeMade = blanksSurvive ? SaveFolder::ToBeMade : SaveFolder::ToBeMadeShortFormUnknown;
+    const SaveFolder blankToBeMade = blanksSurvive ? SaveFolder::ShortFormHasBlank : SaveFolder::ToBeMadeShortFormUnknown;
     const SaveFolderCase cases[] = {
         {"made and passed in short form", nullptr, "Saves", "Saves", true, SaveFolder::ToBeMade, SaveFolder::Passed},
         {"with a separator at its end", nullptr, "Saves\\", "Saves", true, SaveFolder::ToBeMade, SaveFolder::Passed},
-        {"a short form with a blank is left out", nullptr, "My Saves", "My Saves", !blanksSurvive, SaveFolder::ToBeMade,
+        {"a short form with a blank is left out", nullptr, "My Saves", "My Saves", !blanksSurvive, blankToBeMade,
          blankResult},
+        {"a valid short name in lower case", nullptr, "save.dat", "save.dat", true, SaveFolder::ToBeMade,
+         SaveFolder::Passed},
+        {"nine characters", nullptr, "SaveGames", "SaveGames", true, longToBeMade, SaveFolder::Passed},
+        {"an extension of four", nullptr, "Save.game", "Save.game", true, longToBeMade, SaveFolder::Passed},
+        {"a character short names forbid", nullptr, "Save+1", "Save+1", true, longToBeMade, SaveFolder::Passed},
+
         {"a file is no save folder", "Saves.dat", "Saves.dat", nullptr, false, SaveFolder::NotAFolder,
          SaveFolder::NotAFolder},
         {"a folder that cannot be made", nullptr, "no\\such\\folder", nullptr, false, SaveFolder::NotAFolder,
          SaveFolder::NotAFolder},
-        {"49 characters fit the key", nullptr, fortyNine, fortyNine.c_str(), true, SaveFolder::ToBeMade,
+        {"49 characters fit the key", nullptr, fortyNine, fortyNine.c_str(), true, longToBeMade, SaveFolder::Passed},
+        {"49 characters quoted fit the key", nullptr, "\"" + fortyNine + "\"", fortyNine.c_str(), true, longToBeMade,
          SaveFolder::Passed},
-        {"49 characters quoted fit the key", nullptr, "\"" + fortyNine + "\"", fortyNine.c_str(), true,
-         SaveFolder::ToBeMade, SaveFolder::Passed},
         {"50 characters are never used cut", nullptr, fortyNine + "x", nullptr, false, SaveFolder::TooLongForItsKey,
          SaveFolder::TooLongForItsKey},
         {"50 characters quoted are never used cut", nullptr, "\"" + fortyNine + "x\"", nullptr, false,
@@ -143,6 +151,9 @@ TEST(LaunchCommand, TheSaveFolderOption) {
         Launch launch = Build(game, settings);
         ASSERT_EQ(launch.outcome, LaunchOutcome::Ready);
         EXPECT_EQ(launch.command.saveFolder, c.launched);
+        if (c.checked != SaveFolder::ToBeMadeShortFormUnknown) {
+            EXPECT_STREQ(checked.parameters.Get(), launch.command.parameters.Get()) << "foretold exactly";
+        }
         std::string expected = " -zpr ";
         std::string named = c.savedir[0] == '"' ? c.savedir.substr(1, c.savedir.size() - 2) : c.savedir;
         if (c.option) expected += "-dir " + ShortForm(game.FullPath(named)) + " ";

@@ -49,6 +49,10 @@ bool ShortPath(const char* path, Text& out) {
     return TakePath(GetShortPathNameA(path, out.Buffer(), static_cast<DWORD>(out.Capacity())), out);
 }
 
+bool KeepsShortNames() {
+    return true;
+}
+
 bool IsFolder(const char* path) {
     DWORD attributes = GetFileAttributesA(path);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
