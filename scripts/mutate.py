@@ -40,14 +40,15 @@ BUILD = os.path.join(WORK, "native")
 RESULTS = os.path.join(WORK, "results.json")
 EQUIVALENT = os.path.join(ROOT, "scripts", "mutate-equivalent.txt")
 
-# The logic that runs without a window, in both programs and natively.
+# The logic that runs without a window, in both programs, in the authors'
+# check, and natively.
 SOURCES = [
     "config/FixedText.cpp",
     "config/ProfileStore.cpp",
     "config/SettingsFileLocator.cpp",
     "config/GameSettingsFile.cpp",
     "config/GameSettingsFile.h",
-    "config/portable/ProfileText.cpp",
+    "config/ProfileText.cpp",
     "config/portable/PortablePlatform.cpp",
     "launcher/LaunchCommand.cpp",
     "launcher/LaunchCommand.h",
@@ -59,6 +60,16 @@ SOURCES = [
     "editor/StoredChoices.cpp",
     "editor/DialogTexts.cpp",
     "editor/DialogTexts.h",
+    "editor/DialogLoad.cpp",
+    "wickcheck/CheckFiles.cpp",
+    "wickcheck/CheckKeys.cpp",
+    "wickcheck/CheckRunwick.cpp",
+    "wickcheck/CheckTunewick.cpp",
+    "wickcheck/FileOutline.cpp",
+    "wickcheck/Findings.cpp",
+    "wickcheck/GameFolderCheck.cpp",
+    "wickcheck/Report.cpp",
+    "wickcheck/portable/CheckPlatform.cpp",
 ]
 
 # Token swaps: (pattern, replacement, description). Applied one occurrence at a time.

@@ -115,6 +115,11 @@ TEST(Wickcheck, TheDemoFolderAndItsMistakes) {
         {"a second settings file", "System/zzz.lxf", "", "", {"settings-file-ignored"}},
         {"a misspelt section", "System/nightrun.lxf", "[Startup]", "[StartUp1]", {"misspelt-section", "default-used"},
          18},
+        {"comments in sections", "System/nightrun.lxf", "[Icon]\n", "[Icon]\n; kept on the game\n  # and: Icon=x.ico\n", {}},
+        {"a GameExe without its extension", "System/nightrun.lxf", "GameExe=StandInGame.exe", "GameExe=StandInGame",
+         {}},
+        {"a GameExe that is no program", "System/nightrun.lxf", "GameExe=StandInGame.exe", "GameExe=nightrun.bmp",
+         {"game-exe-not-program"}},
     };
     for (const Mistake& mistake : mistakes) {
         SCOPED_TRACE(mistake.what);
@@ -123,7 +128,6 @@ TEST(Wickcheck, TheDemoFolderAndItsMistakes) {
             fs::copy(entry.path(), game.Root() / entry.path().filename(), fs::copy_options::recursive);
         fs::copy_file(fs::path(TUNEWICK_SOURCE_DIR) / "art" / "demogame.ico", game.Root() / "nightrun.ico");
         for (const char* program : {"StandInGame.exe", "Runwick.exe"}) game.Write(program, "");
-        fs::create_directory(game.Root() / "Saves");
         std::string text = game.Read(mistake.file);
         if (*mistake.find) {
             std::size_t at = text.find(mistake.find);
@@ -137,6 +141,46 @@ TEST(Wickcheck, TheDemoFolderAndItsMistakes) {
             EXPECT_EQ(line, mistake.line);
         }
     }
+}
+
+bool IsUtf8(const std::string& text) {
+    for (std::size_t i = 0; i < text.size();) {
+        unsigned char c = static_cast<unsigned char>(text[i]);
+        std::size_t more = c < 0x80 ? 0 : (c >> 5) == 6 ? 1 : (c >> 4) == 14 ? 2 : (c >> 3) == 30 ? 3 : 9;
+        if (more == 9 || i + more >= text.size() + (more ? 0 : 1)) return false;
+        for (std::size_t k = 1; k <= more; ++k)
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+        i += more + 1;
+    }
+    return true;
+}
+
+// The report for machines is UTF-8 whatever the files' code page, with
+// JSON's escapes; the brief one is one line a finding, as build logs link.
+TEST(Wickcheck, TheJsonReportIsUtf8AndTheBriefOneLinksEachFinding) {
+    GameFolder game;
+    // A title in code page 1252, a quote and a tab in it; IC in lower case on line 5.
+    game.Write("System/game.lxf", "[Game]\r\nTitle=Caf\xE9 \x80 \"q\"\t\\\r\nGameExe=g.exe\r\n[Icon]\r\nIC=true\r\n");
+    game.Write("g.exe", "");
+    auto report = std::make_unique<Report>();
+    GameFolderCheck::Run(*report);
+    testing::internal::CaptureStdout();
+    PrintJson(*report);
+    std::string json = testing::internal::GetCapturedStdout();
+    EXPECT_TRUE(IsUtf8(json));
+#ifndef _WIN32  // Windows converts from its own ANSI code page
+    EXPECT_NE(json.find("Caf\xC3\xA9 \xE2\x82\xAC \\\"q\\\"\\u0009\\\\"), std::string::npos) << json;
+#endif
+    EXPECT_NE(json.find("\"exitStatus\": 1"), std::string::npos) << "warnings only";
+
+    testing::internal::CaptureStdout();
+    PrintBrief(*report);
+    std::string brief = testing::internal::GetCapturedStdout();
+    std::string settingsFile = game.FullPath("System\\game.lxf");
+    EXPECT_NE(brief.find(settingsFile + ":5: warning: \"true\" does not count as set: only TRUE does. [flag-not-set]\n"),
+              std::string::npos)
+        << brief;
+    EXPECT_NE(brief.find(settingsFile + ": note: The key is not set"), std::string::npos) << "no line: none given";
 }
 
 }  // namespace

@@ -24,4 +24,17 @@ unsigned CountIcons(const char* path);
 // Whether the file loads as a Windows bitmap (LoadImageA), and its size.
 bool BitmapSize(const char* path, long& width, long& height);
 
+// The client area of Tunewick's picture frame in pixels, as the dialog lays
+// it out here: on Windows from the dialog's own template and font.
+void PictureFrameSize(long& width, long& height);
+
+// The files' text (the system's ANSI code page on Windows, Windows-1252 on
+// the portable back end) as UTF-16, terminated; cut to fit out. Returns the
+// count of units.
+std::size_t FilesTextToUtf16(const char* text, char16_t* out, std::size_t capacity);
+
+// Makes a console show the files' text as Windows programs do: on Windows
+// the console's code page becomes the ANSI one until the program ends.
+void ShowFilesTextOnConsole();
+
 }  // namespace check_platform

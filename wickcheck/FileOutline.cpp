@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "../config/AsciiCase.h"
-#include "../config/portable/ProfileText.h"
+#include "../config/ProfileText.h"
 #include "CheckPlatform.h"
 
 namespace {
@@ -111,7 +111,7 @@ bool FileOutline::Check(const char* path, const KnownSection* known, std::size_t
     if (!check_platform::ReadFileBytes(path, fileBytes, kMostBytes, size)) return false;
     std::string_view bytes(fileBytes, size < kMostBytes ? size : kMostBytes);
     if (size > kMostBytes) {
-        Finding* f = findings.Add("file-too-large", file);
+        Finding* f = findings.Add(Code::FileTooLarge, file);
         f->message.Set("The file is larger than 2 MiB; its first 2 MiB were checked.");
     }
     std::string_view text = bytes;
@@ -140,7 +140,7 @@ bool FileOutline::Check(const char* path, const KnownSection* known, std::size_t
                 for (std::size_t i = 0; i < w.seenCount; ++i) {
                     if (!SameName(line.name, w.seen[i].name.Get())) continue;
                     w.firstOfItsName = false;
-                    Finding* f = w.findings->Add("duplicate-section", w.file, w.sectionName.Get(), "", line.number);
+                    Finding* f = w.findings->Add(Code::DuplicateSection, w.file, w.sectionName.Get(), "", line.number);
                     f->message.Set("The section stands again; the programs read only the first, at line ");
                     char number[24];
                     std::snprintf(number, sizeof number, "%zu.", w.seen[i].line);
@@ -153,7 +153,7 @@ bool FileOutline::Check(const char* path, const KnownSection* known, std::size_t
                     std::size_t count = 0;
                     for (std::size_t i = 0; i < w.knownCount && count < 16; ++i) names[count++] = w.known[i].name;
                     const char* nearest = NearestName(w.sectionName.Get(), names, count);
-                    Finding* f = w.findings->Add(nearest ? "misspelt-section" : "unknown-section", w.file,
+                    Finding* f = w.findings->Add(nearest ? Code::MisspeltSection : Code::UnknownSection, w.file,
                                                  w.sectionName.Get(), "", line.number);
                     f->message.Set("Neither program reads a section of this name");
                     AppendSuggestion(f->message, nearest, "[", "]");
@@ -161,12 +161,13 @@ bool FileOutline::Check(const char* path, const KnownSection* known, std::size_t
                 return;
             }
             // Lines before any heading, in an unread section, or in a later
-            // section of a name already seen are read by no program.
-            if (w.beforeAnyHeading || !w.section || !w.firstOfItsName) return;
+            // section of a name already seen are read by no program; comments
+            // are the author's own.
+            if (line.comment || w.beforeAnyHeading || !w.section || !w.firstOfItsName) return;
             FixedText<64> key;
             SetName(key, line.name);
             if (outline.LineOf(w.section->name, key.Get())) {
-                Finding* f = w.findings->Add("duplicate-key", w.file, w.section->name, key.Get(), line.number);
+                Finding* f = w.findings->Add(Code::DuplicateKey, w.file, w.section->name, key.Get(), line.number);
                 f->message.Set("The key stands again in its section; the programs read only the first, at line ");
                 char number[24];
                 std::snprintf(number, sizeof number, "%zu.", outline.LineOf(w.section->name, key.Get()));
@@ -179,12 +180,12 @@ bool FileOutline::Check(const char* path, const KnownSection* known, std::size_t
             for (std::size_t i = 0; i < w.section->keyCount; ++i)
                 if (SameName(line.name, w.section->keys[i])) read = true;
             if (read && !line.hasValue) {
-                Finding* f = w.findings->Add("line-without-equals", w.file, w.section->name, key.Get(), line.number);
+                Finding* f = w.findings->Add(Code::LineWithoutEquals, w.file, w.section->name, key.Get(), line.number);
                 f->message.Set("The line has no '=': the programs read the key's default.");
             }
             if (read) return;
             const char* nearest = NearestName(key.Get(), w.section->keys, w.section->keyCount);
-            Finding* f = w.findings->Add("unknown-key", w.file, w.section->name, key.Get(), line.number);
+            Finding* f = w.findings->Add(Code::UnknownKey, w.file, w.section->name, key.Get(), line.number);
             f->message.Set("Neither program reads this key");
             AppendSuggestion(f->message, nearest, "", "");
         },

@@ -8,8 +8,46 @@
 
 enum class Level { Note, Warning, Error };
 
-// Every kind of finding, with its level and its advice to the author.
+// Every kind of finding; a mistyped one does not build.
+enum class Code {
+    SettingsFileMissing,
+    SettingsPathTooLong,
+    SettingsFileIgnored,
+    LanguageFileMissing,
+    LanguageFileIgnored,
+    FileTooLarge,
+    DuplicateSection,
+    DuplicateKey,
+    UnknownKey,
+    UnknownSection,
+    MisspeltSection,
+    LineWithoutEquals,
+    ValueCut,
+    PathCut,
+    DefaultUsed,
+    FlagNotSet,
+    GameExeEmpty,
+    GameExeMissing,
+    GameExeNotProgram,
+    GamePathUnusable,
+    SaveFolderLeftOut,
+    WindowTitleEmpty,
+    IconNone,
+    EditionUnknown,
+    StoredValueRewritten,
+    StoredModeKept,
+    PictureNone,
+    PictureMissing,
+    PictureNotBitmap,
+    PictureStretched,
+    WindowIconNone,
+    LaunchExeEmpty,
+    LaunchExeNotFound,
+};
+
+// Each kind with its code as printed, its level and its advice to the author.
 struct FindingKind {
+    Code id;
     const char* code;
     Level level;
     const char* advice;
@@ -17,6 +55,7 @@ struct FindingKind {
 
 extern const FindingKind kFindingKinds[];
 extern const std::size_t kFindingKindCount;
+const FindingKind& KindOf(Code code);
 
 // Which file a finding concerns.
 enum class CheckedFile { Settings, Language, Other };
@@ -34,16 +73,14 @@ class Findings {
 public:
     static constexpr std::size_t kMost = 200;
 
-    // Adds a finding of the kind with this code; the message is composed by
-    // the caller with Text's Append. Past kMost, findings are only counted.
-    Finding* Add(const char* code, CheckedFile file, const char* section = "", const char* key = "",
-                 std::size_t line = 0);
+    // Adds a finding of the kind; the caller composes its message. Past
+    // kMost, findings are only counted.
+    Finding* Add(Code code, CheckedFile file, const char* section = "", const char* key = "", std::size_t line = 0);
 
     std::size_t Count() const { return count_ < kMost ? count_ : kMost; }
     std::size_t Dropped() const { return count_ < kMost ? 0 : count_ - kMost; }
     const Finding& operator[](std::size_t i) const { return items_[i]; }
     std::size_t CountOf(Level level) const;
-    bool Has(const char* code) const;
 
     // 0 without warnings or errors, 1 with warnings only, 2 with errors.
     int ExitStatus() const;

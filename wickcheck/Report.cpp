@@ -1,6 +1,9 @@
 #include "Report.h"
 
 #include <cstdio>
+#include <iterator>
+
+#include "CheckPlatform.h"
 
 Text& Report::Add(Group group, const char* label) {
     Fact& fact = factCount_ < kMostFacts ? facts_[factCount_++] : spare_;
@@ -60,17 +63,30 @@ void PrintGroup(const Report& report, Group group, const char* heading) {
     }
 }
 
-// A JSON string: quotes, backslashes and control characters escaped; other
-// bytes as they are (the files' own code page).
+// A JSON string in UTF-8, from the files' code page: quotes, backslashes
+// and control characters escaped.
 void PrintJsonString(const char* text) {
+    static char16_t units[4096];
+    std::size_t count = check_platform::FilesTextToUtf16(text, units, std::size(units));
     std::putchar('"');
-    for (const unsigned char* c = reinterpret_cast<const unsigned char*>(text); *c; ++c) {
-        if (*c == '"' || *c == '\\')
-            std::printf("\\%c", *c);
-        else if (*c < 0x20 || *c == 0x7f)
-            std::printf("\\u%04x", *c);
+    for (std::size_t i = 0; i < count; ++i) {
+        unsigned long c = units[i];
+        if (c >= 0xD800 && c < 0xDC00 && i + 1 < count && units[i + 1] >= 0xDC00 && units[i + 1] < 0xE000)
+            c = 0x10000 + ((c - 0xD800) << 10) + (units[++i] - 0xDC00);
+        if (c == '"' || c == '\\')
+            std::printf("\\%c", static_cast<char>(c));
+        else if (c < 0x20 || c == 0x7f || (c >= 0xD800 && c < 0xE000))  // a lone surrogate is no UTF-8
+            std::printf("\\u%04lx", c);
+        else if (c < 0x80)
+            std::putchar(static_cast<int>(c));
+        else if (c < 0x800)
+            std::printf("%c%c", static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F)));
+        else if (c < 0x10000)
+            std::printf("%c%c%c", static_cast<char>(0xE0 | c >> 12), static_cast<char>(0x80 | (c >> 6 & 0x3F)),
+                        static_cast<char>(0x80 | (c & 0x3F)));
         else
-            std::putchar(*c);
+            std::printf("%c%c%c%c", static_cast<char>(0xF0 | c >> 18), static_cast<char>(0x80 | (c >> 12 & 0x3F)),
+                        static_cast<char>(0x80 | (c >> 6 & 0x3F)), static_cast<char>(0x80 | (c & 0x3F)));
     }
     std::putchar('"');
 }
@@ -107,6 +123,16 @@ void PrintText(const Report& report) {
     std::printf("\nSummary: %zu error%s, %zu warning%s, %zu note%s.\n", errors, errors == 1 ? "" : "s", warnings,
                 warnings == 1 ? "" : "s", notes, notes == 1 ? "" : "s");
     if (findings.Dropped()) std::printf("(%zu more findings not shown)\n", findings.Dropped());
+}
+
+void PrintBrief(const Report& report) {
+    const Findings& findings = report.findings;
+    for (std::size_t i = 0; i < findings.Count(); ++i) {
+        const Finding& f = findings[i];
+        std::printf("%s:", FileName(report, f.file));
+        if (f.line) std::printf("%zu:", f.line);
+        std::printf(" %s: %s [%s]\n", LevelName(f.kind->level), f.message.Get(), f.kind->code);
+    }
 }
 
 void PrintJson(const Report& report) {

@@ -11,11 +11,12 @@
 namespace {
 
 constexpr char kUsage[] =
-    "Usage: Wickcheck [--json] [GAME-FOLDER]\n"
+    "Usage: Wickcheck [--json | --brief] [GAME-FOLDER]\n"
     "Checks a game folder (default: the current one): which files Tunewick and\n"
     "Runwick take, every key as they read it, what Runwick will start and what\n"
     "Tunewick will show, and every mistake found. Changes nothing.\n"
     "  --json   the report as one JSON object\n"
+    "  --brief  one line a finding: FILE:LINE: LEVEL: MESSAGE [CODE]\n"
     "  --help   this text\n"
     "Exit status: 0 no findings (notes aside), 1 warnings only, 2 errors, 3 bad usage.\n";
 
@@ -24,7 +25,7 @@ Report report;
 }  // namespace
 
 int main(int argc, char** argv) {
-    bool json = false;
+    enum class Form { Text, Json, Brief } form = Form::Text;
     const char* folder = nullptr;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0 || std::strcmp(argv[i], "/?") == 0) {
@@ -32,7 +33,9 @@ int main(int argc, char** argv) {
             return 0;
         }
         if (std::strcmp(argv[i], "--json") == 0) {
-            json = true;
+            form = Form::Json;
+        } else if (std::strcmp(argv[i], "--brief") == 0) {
+            form = Form::Brief;
         } else if (argv[i][0] == '-' && argv[i][1] == '-') {
             std::fprintf(stderr, "Wickcheck: unknown option %s\n%s", argv[i], kUsage);
             return 3;
@@ -49,9 +52,14 @@ int main(int argc, char** argv) {
     }
     if (!platform::FullPath(".", report.gameFolder)) report.gameFolder.Set(".");
     GameFolderCheck::Run(report);
-    if (json)
+    if (form == Form::Json) {
         PrintJson(report);
-    else
-        PrintText(report);
+    } else {
+        check_platform::ShowFilesTextOnConsole();
+        if (form == Form::Brief)
+            PrintBrief(report);
+        else
+            PrintText(report);
+    }
     return report.findings.ExitStatus();
 }

@@ -79,4 +79,26 @@ bool BitmapSize(const char* path, long& width, long& height) {
     return width > 0 && height > 0;
 }
 
+std::size_t FilesTextToUtf16(const char* text, char16_t* out, std::size_t capacity) {
+    // Windows-1252: Latin-1 but for 0x80-0x9F; the five it leaves free map to themselves.
+    static const char16_t k80To9F[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    std::size_t count = 0;
+    for (const unsigned char* c = reinterpret_cast<const unsigned char*>(text); *c && count + 1 < capacity; ++c)
+        out[count++] = *c >= 0x80 && *c < 0xA0 ? k80To9F[*c - 0x80] : *c;
+    out[count] = 0;
+    return count;
+}
+
+void ShowFilesTextOnConsole() {}
+
+// No fonts here: the frame of 105 x 144 dialog units at two pixels each, as
+// Wine lays it out with its default dialog font.
+void PictureFrameSize(long& width, long& height) {
+    width = 2 * 105;
+    height = 2 * 144;
+}
+
 }  // namespace check_platform

@@ -1,0 +1,14 @@
+#pragma once
+// Game folders with the ordinary mistakes of authors, made from a seed:
+// keys missing, empty, just fitting and past their capacity, quoted, flags
+// in lower case, paths to a folder, a file or nothing, save folders that
+// exist or not, icons and pictures present or not, every edition, stored
+// values valid and unknown, misspelt language keys, doubled sections and
+// keys, comments, every line end, a byte-order mark.
+#include <string>
+
+#include "GameFolder.h"
+
+// Lays out the folder; program is copied in as the game's program,
+// game.exe. Returns the settings file's text, for a trace.
+std::string MakeGeneratedFolder(const GameFolder& game, unsigned seed, const std::string& program);

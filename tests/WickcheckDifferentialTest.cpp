@@ -1,0 +1,109 @@
+// Wickcheck against the launch and the model themselves, on generated game
+// folders: what it foretells of Runwick is what Runwick's own command,
+// built for a launch afterwards, holds; what it shows of Tunewick is what
+// the model loads. Every finding code comes up, and the exit status follows
+// the levels the authors' guide gives.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <regex>
+#include <set>
+
+#include "../launcher/LaunchCommand.h"
+#include "../wickcheck/GameFolderCheck.h"
+#include "FakeControls.h"
+#include "GeneratedGameFolders.h"
+
+namespace {
+
+// Every finding code with its level, as the authors' guide lists them.
+std::map<std::string, std::string> LevelsInTheGuide() {
+    std::ifstream guide(std::filesystem::path(TUNEWICK_SOURCE_DIR) / "docs" / "game-authors.md");
+    std::map<std::string, std::string> levels;
+    std::regex row(R"(^\| `([a-z-]+)` \| (error|warning|note) \|)");
+    std::smatch match;
+    for (std::string line; std::getline(guide, line);)
+        if (std::regex_search(line, match, row)) levels[match[1]] = match[2];
+    return levels;
+}
+
+std::string FactOf(const Report& report, Group group, const char* label) {
+    for (std::size_t i = 0; i < report.FactCount(); ++i)
+        if (report.FactAt(i).group == group && std::string(report.FactAt(i).label) == label)
+            return report.FactAt(i).value.Get();
+    return "<no fact>";
+}
+
+std::string Joined(const FakeList& list) {
+    std::string joined;
+    for (const std::string& item : list.Items()) joined += (joined.empty() ? "" : ", ") + item;
+    return joined;
+}
+
+// The boxes Runwick shows instead of starting, in its own words.
+const std::map<LaunchOutcome, std::string> kBoxes = {
+    {LaunchOutcome::NoExecutableDefined, "No Game Executable Defined in LXF File"},
+    {LaunchOutcome::ExecutableNotFound, "Game Executable Either Not Present or Defined Incorrectly in LXF File"},
+    {LaunchOutcome::GamePathUnusable, "Game Path Too Long or Defined Incorrectly in LXF File"},
+};
+
+TEST(WickcheckDifferential, ForetellsTheLaunchAndTheModelOnGeneratedFolders) {
+    const auto levels = LevelsInTheGuide();
+    ASSERT_EQ(levels.size(), kFindingKindCount) << "every finding is in the guide";
+    std::set<std::string> seen;
+    for (unsigned seed = 0; seed < 300; ++seed) {
+        GameFolder game;
+        game.Write("program", "");
+        std::string settings = MakeGeneratedFolder(game, seed, game.FullPath("program"));
+        SCOPED_TRACE("seed " + std::to_string(seed) + ":\n" + settings.substr(0, 2000));
+        auto report = std::make_unique<Report>();
+        GameFolderCheck::Run(*report);
+
+        int exitStatus = 0;
+        for (std::size_t i = 0; i < report->findings.Count(); ++i) {
+            const std::string code = report->findings[i].kind->code;
+            seen.insert(code);
+            ASSERT_TRUE(levels.count(code)) << code;
+            const std::string& level = levels.at(code);
+            exitStatus = std::max(exitStatus, level == "error" ? 2 : level == "warning" ? 1 : 0);
+        }
+        EXPECT_EQ(report->findings.ExitStatus(), exitStatus);
+
+        // Tunewick: the model, loaded as the editor does, on lists that remember.
+        FakeControls ui;
+        SettingsModel model(ui.Controls());
+        FixedText<kMaxPath> settingsFile;
+        FixedText<kMaxPath> languageFile;
+        SettingsFileLocator::Locate(kSettingsFilePattern, settingsFile);
+        SettingsFileLocator::Locate(kLanguageFilePattern, languageFile);
+        StoredChoices stored;
+        stored.Read(settingsFile.Get());
+        SettingText<Setting::QFV> edition;
+        ReadSetting(Setting::QFV, Program::Tunewick, edition, settingsFile.Get());
+        ListTexts texts;
+        DialogTexts::ReadListTexts(languageFile.Get(), texts);
+        model.Load(stored, edition, texts);
+        EXPECT_EQ(FactOf(*report, Group::Tunewick, "resolutions"), Joined(ui.resolution));
+        EXPECT_EQ(FactOf(*report, Group::Tunewick, "colour depths"), Joined(ui.colourDepth));
+
+        // Runwick: its command, built for a launch once the check is done.
+        LaunchCommand launch;
+        LaunchOutcome outcome = launch.Build();
+        std::string start = FactOf(*report, Group::Runwick, "start");
+        if (outcome != LaunchOutcome::Ready) {
+            EXPECT_EQ(start, "nothing: Runwick shows \"" + kBoxes.at(outcome) + "\"");
+            continue;
+        }
+        EXPECT_EQ(start.substr(0, launch.executablePath.Length() + 1), launch.executablePath.Get() + std::string(" "));
+        std::string parameters = FactOf(*report, Group::Runwick, "parameters");
+        EXPECT_EQ(parameters.substr(0, parameters.find("<<") + 2), ">>" + std::string(launch.parameters.Get()) + "<<");
+        EXPECT_EQ(FactOf(*report, Group::Runwick, "working folder"),
+                  launch.workingFolder.IsEmpty() ? "the game folder (GamePath is empty)" : launch.workingFolder.Get());
+    }
+    for (const auto& [code, level] : levels) EXPECT_TRUE(seen.count(code)) << code << " never came up";
+}
+
+}  // namespace

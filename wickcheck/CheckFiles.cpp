@@ -1,0 +1,119 @@
+// Which settings and language file the programs take, and the outline of
+// each: what stands twice, what is misspelt, what no program reads.
+#include <cstring>
+#include <iterator>
+
+#include "../config/SettingsFileLocator.h"
+#include "../editor/DialogTexts.h"
+#include "CheckSteps.h"
+
+namespace GameFolderCheck {
+namespace {
+
+struct Candidates {
+    Report* report;
+    CheckedFile file;
+    Code code;
+    std::size_t count = 0;
+};
+
+void ReportIgnoredCandidates(Report& report, const char* pattern, CheckedFile file, Code code) {
+    Candidates candidates{&report, file, code};
+    SettingsFileLocator::ForEachCandidate(
+        pattern,
+        [](const char* name, void* context) {
+            Candidates& c = *static_cast<Candidates*>(context);
+            if (c.count++ == 0) return;  // the one the programs take
+            Say(c.report->findings.Add(c.code, c.file)->message, "System\\", name,
+                " is ignored: the programs take the first file the search returns.");
+        },
+        &candidates);
+}
+
+// The keys each section of the settings file has, from the key table.
+const char* settingsKeyNames[std::size(kSettingsFile)];
+KnownSection settingsSections[8];
+std::size_t settingsSectionCount = 0;
+
+void KnowSettingsSections() {
+    settingsSectionCount = 0;
+    std::size_t next = 0;
+    for (const SettingKey& key : kSettingsFile) {
+        KnownSection* section = nullptr;
+        for (std::size_t i = 0; i < settingsSectionCount; ++i)
+            if (std::strcmp(settingsSections[i].name, key.section) == 0) section = &settingsSections[i];
+        if (!section) {
+            // Keys of a section stand together in the table.
+            section = &settingsSections[settingsSectionCount++];
+            *section = KnownSection{key.section, &settingsKeyNames[next], 0};
+        }
+        settingsKeyNames[next++] = key.name;
+        ++section->keyCount;
+    }
+}
+
+// The keys of the language file, from the tables Tunewick reads them by.
+const char* labelNames[std::size(kLabels)];
+const char* dropdownNames[std::size(kListTextKeys)];
+const char* resolutionNames[std::size(kListTextKeys)];
+KnownSection languageSections[4];
+
+void KnowLanguageSections() {
+    for (std::size_t i = 0; i < std::size(kLabels); ++i) labelNames[i] = kLabels[i].name;
+    std::size_t dropdowns = 0;
+    std::size_t depths = 0;
+    for (const ListTextKey& key : kListTextKeys) {
+        if (std::strcmp(key.section, "Dropdown") == 0)
+            dropdownNames[dropdowns++] = key.name;
+        else
+            resolutionNames[depths++] = key.name;
+    }
+    languageSections[0] = {kLabelSection, labelNames, std::size(kLabels)};
+    languageSections[1] = {"Dropdown", dropdownNames, dropdowns};
+    languageSections[2] = {"ResolutionsB", resolutionNames, depths};
+    languageSections[3] = {kCaptionSection, kCaptionKeys, std::size(kCaptionKeys)};
+}
+
+}  // namespace
+
+bool LocateFiles(Report& report) {
+    FixedText<kMaxPath> path;
+    bool settingsFound = SettingsFileLocator::Locate(kSettingsFilePattern, path);
+    if (settingsFound) report.settingsFile.Set(path);
+    Text& taken = report.Add(Group::SettingsFile, "file");
+    if (settingsFound) {
+        taken.Set(path);
+    } else if (path.IsEmpty()) {
+        taken.Set("none");
+        Say(report.findings.Add(Code::SettingsPathTooLong, CheckedFile::Settings)->message,
+            "The settings file's full path is longer than Windows allows: both programs act as without one.");
+    } else {
+        taken.Set("none");
+        Say(report.findings.Add(Code::SettingsFileMissing, CheckedFile::Settings)->message,
+            "There is no System\\*.lxf: Runwick shows \"Game Executable Either Not Present or Defined Incorrectly "
+            "in LXF File\" and Tunewick cannot save.");
+    }
+    ReportIgnoredCandidates(report, kSettingsFilePattern, CheckedFile::Settings, Code::SettingsFileIgnored);
+
+    bool languageFound = SettingsFileLocator::Locate(kLanguageFilePattern, path);
+    if (languageFound) report.languageFile.Set(path);
+    report.Add(Group::LanguageFile, "file").Set(languageFound ? path.Get() : "none: Tunewick's English texts");
+    if (!languageFound)
+        Say(report.findings.Add(Code::LanguageFileMissing, CheckedFile::Language)->message,
+            "There is no System\\*.lng: Tunewick shows its English texts.");
+    ReportIgnoredCandidates(report, kLanguageFilePattern, CheckedFile::Language, Code::LanguageFileIgnored);
+    return settingsFound;
+}
+
+void OutlineFiles(Report& report) {
+    KnowSettingsSections();
+    KnowLanguageSections();
+    if (!report.settingsFile.IsEmpty())
+        settingsOutline.Check(report.settingsFile.Get(), settingsSections, settingsSectionCount, CheckedFile::Settings,
+                              report.findings);
+    if (!report.languageFile.IsEmpty())
+        languageOutline.Check(report.languageFile.Get(), languageSections, std::size(languageSections),
+                              CheckedFile::Language, report.findings);
+}
+
+}  // namespace GameFolderCheck

@@ -1,0 +1,131 @@
+// What Runwick will do: through its own launch command, built without
+// making anything, and its own rules for the icon.
+#include "../launcher/LaunchCommand.h"
+#include "../launcher/LaunchSupervisor.h"
+#include "CheckPlatform.h"
+#include "CheckSteps.h"
+
+namespace GameFolderCheck {
+namespace {
+
+LaunchCommand command;  // kept for the process's life, as in Runwick
+
+// The outcomes where Runwick starts nothing but shows its box.
+struct Refusal {
+    LaunchOutcome outcome;
+    Code code;
+    Setting key;
+    const char* cause;
+    const char* message;
+};
+
+const Refusal kRefusals[] = {
+    {LaunchOutcome::NoExecutableDefined, Code::GameExeEmpty, Setting::GameExe, "GameExe is empty", kNoExecutableMessage},
+    {LaunchOutcome::ExecutableNotFound, Code::GameExeMissing, Setting::GameExe,
+     "GameExe is too long for its key or for Windows, or names a folder", kExecutableNotPresentMessage},
+    {LaunchOutcome::GamePathUnusable, Code::GamePathUnusable, Setting::GamePath,
+     "GamePath is no existing folder, or too long", kGamePathUnusableMessage},
+};
+
+bool ReportRefusal(Report& report, LaunchOutcome outcome) {
+    for (const Refusal& refusal : kRefusals) {
+        if (refusal.outcome != outcome) continue;
+        Say(report.Add(Group::Runwick, "start"), "nothing: Runwick shows \"", refusal.message, "\"");
+        SettingsFinding(report, refusal.code, refusal.key, refusal.cause, ": Runwick shows \"", refusal.message, "\".");
+        return true;
+    }
+    return false;
+}
+
+void ReportStart(Report& report) {
+    const char* program = command.executablePath.Get();
+    bool exists = check_platform::IsFile(program);
+    Text& start = Say(report.Add(Group::Runwick, "start"), command.executablePath, exists ? " (exists)" : " (no such file)");
+    if (!exists) {
+        SettingsFinding(report, Code::GameExeMissing, Setting::GameExe, "There is no file ", command.executablePath,
+                        ": Runwick shows \"", kExecutableNotPresentMessage, "\".");
+    } else if (!NamesAProgram(program)) {
+        SayMore(start, ", no program: opened with the program its type belongs to, if any");
+        SettingsFinding(report, Code::GameExeNotProgram, Setting::GameExe, command.executablePath,
+                        " is no program: Windows opens it with the program its type belongs to, and where none is, "
+                        "Runwick shows \"", kCouldNotStartMessage, "\" and Windows' reason.");
+    }
+    report.Add(Group::Runwick, "working folder")
+        .Set(command.workingFolder.IsEmpty() ? "the game folder (GamePath is empty)" : command.workingFolder.Get());
+    Text& parameters = Say(report.Add(Group::Runwick, "parameters"), ">>", command.parameters, "<<");
+    if (command.saveFolder == SaveFolder::ToBeMadeShortFormUnknown) SayMore(parameters, " (*) see the save folder");
+}
+
+void ReportSaveFolder(Report& report) {
+    Text& saves = report.Add(Group::Runwick, "save folder");
+    switch (command.saveFolder) {
+        case SaveFolder::NotSet:
+            saves.Set("none (Savedir is empty): no -dir");
+            return;
+        case SaveFolder::Passed:
+            Say(saves, command.saveFolderPath, ", passed with -dir in its short form, as shown");
+            return;
+        case SaveFolder::ToBeMade:
+            Say(saves, command.saveFolderPath, ": Runwick makes it at its start and passes it with -dir, as shown");
+            return;
+        case SaveFolder::ToBeMadeShortFormUnknown:
+            Say(saves, command.saveFolderPath,
+                ": Runwick makes it at its start and passes it with -dir in its short form, which Windows gives the "
+                "folder only when it is made: the parameters show the long path instead (*)");
+            return;
+        case SaveFolder::TooLongForItsKey:
+            saves.Set("left out: no -dir");  // reported as a cut path
+            return;
+        case SaveFolder::NotAFolder:
+            saves.Set("left out: no -dir");
+            SettingsFinding(report, Code::SaveFolderLeftOut, Setting::Savedir,
+                            "Savedir names no folder Runwick can make (it names a file, or its parent is missing): "
+                            "the game gets no -dir.");
+            return;
+        case SaveFolder::ShortFormHasBlank:
+            saves.Set("left out: no -dir");
+            SettingsFinding(report, Code::SaveFolderLeftOut, Setting::Savedir,
+                            "The save folder's short form still holds a blank (a drive without 8.3 names): the game "
+                            "gets no -dir.");
+            return;
+    }
+}
+
+void ReportWindowAndIcon(Report& report) {
+    Text& caption = report.Add(Group::Runwick, "waits for the window");
+    if (command.windowTitle.IsEmpty()) {
+        caption.Set("none: WinTitleOld is empty, and an empty caption matches no window");
+        SettingsFinding(report, Code::WindowTitleEmpty, Setting::WinTitleOld,
+                        "WinTitleOld is empty: Runwick never finds the game's window, and keeps no icon on it.");
+    } else {
+        Say(caption, Quoted(command.windowTitle), " (letter case aside)");
+    }
+
+    Text& icon = report.Add(Group::Runwick, "icon");
+    if (!IsFlagSet(command.iconFlag)) {
+        icon.Set("none kept (IC is not TRUE): Runwick leaves once the window is there");
+        return;
+    }
+    // Runwick takes no icon from a path too long for its key: it has none then.
+    unsigned icons = command.iconFile.IsEmpty() ? 0 : check_platform::CountIcons(command.iconFile.Get());
+    Say(icon, Quoted(command.iconFile), ", ", Count{icons}, icons == 1 ? " icon in it" : " icons in it");
+    if (LaunchSupervisor::KeepsIcon(command.iconFlag, icons > 0)) {
+        SayMore(icon, ": the first is kept on the game's window while the game runs");
+        return;
+    }
+    SayMore(icon, ": none is sent; Runwick leaves once the window is there");
+    if (command.iconFile.IsEmpty()) return;  // reported as a cut path
+    SettingsFinding(report, Code::IconNone, Setting::Icon, "IC is TRUE, but ", Quoted(command.iconFile),
+                    " holds no icon: the game keeps its own and Runwick keeps none on it.");
+}
+
+}  // namespace
+
+void CheckRunwick(Report& report) {
+    if (ReportRefusal(report, command.Build(BuildMode::CheckOnly))) return;
+    ReportStart(report);
+    ReportSaveFolder(report);
+    ReportWindowAndIcon(report);
+}
+
+}  // namespace GameFolderCheck
