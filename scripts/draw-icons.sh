@@ -25,4 +25,6 @@ draw tunewick '#203a5c' -fill '#9fd4ff' -draw 'rectangle 17,7 27,9' -draw 'recta
   -draw 'rectangle 17,21 27,23' -fill white -draw 'rectangle 24,5 26,11' -draw 'rectangle 18,12 20,18' \
   -draw 'rectangle 21,19 23,25'
 draw runwick '#203a5c' -fill '#7dffa0' -draw 'polygon 17,8 28,16 17,24'
+draw wickcheck '#203a5c' -fill none -stroke '#ffe070' -strokewidth 2 -draw 'circle 21,12 25,12' \
+  -strokewidth 3 -draw 'line 24,16 28,24'
 draw demogame '#3a2050' -fill '#ff6060' -draw 'circle 22,16 27,16'
