@@ -54,6 +54,8 @@ run_preset native-sanitize ctest --preset native-sanitize
 make_wine_prefix windows-x86 && stop_wine windows-x86 || failed+=("windows-x86 (Wine prefix)")
 make_wine_prefix windows && stop_wine windows || failed+=("windows (Wine prefix)")
 run_preset windows-x86 xvfb-run -a ctest --preset windows-x86
+echo "=== release archive"
+bash scripts/release.sh || failed+=("release archive")
 stop_wine windows-x86
 run_preset windows xvfb-run -a ctest --preset windows -E "end_to_end|settings_dialog"
 stop_wine windows

@@ -98,8 +98,11 @@ TEST(WickcheckDifferential, ForetellsTheLaunchAndTheModelOnGeneratedFolders) {
             continue;
         }
         EXPECT_EQ(start.substr(0, launch.executablePath.Length() + 1), launch.executablePath.Get() + std::string(" "));
+        // Marked where the platform names a new folder only when it makes it.
         std::string parameters = FactOf(*report, Group::Runwick, "parameters");
-        EXPECT_EQ(parameters.substr(0, parameters.find("<<") + 2), ">>" + std::string(launch.parameters.Get()) + "<<");
+        if (parameters.find("(*)") == std::string::npos) {
+            EXPECT_EQ(parameters, ">>" + std::string(launch.parameters.Get()) + "<<");
+        }
         EXPECT_EQ(FactOf(*report, Group::Runwick, "working folder"),
                   launch.workingFolder.IsEmpty() ? "the game folder (GamePath is empty)" : launch.workingFolder.Get());
     }
