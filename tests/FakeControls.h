@@ -7,25 +7,14 @@
 #include "../editor/SettingsModel.h"
 #include "SettingsFileLocator.h"
 
-// The recorded lists, with their items as strings to compare.
-class FakeList : public RecordedList {
-public:
-    std::vector<std::string> Items() const {
-        std::vector<std::string> items;
-        for (int i = 0; i < Count(); ++i) items.push_back(Item(i));
-        return items;
-    }
-};
+using FakeControls = RecordedChoices;
 
-struct FakeControls {
-    FakeList adapter, acceleration, detail, resolution, colourDepth;
-    RecordedCheck hardware, software, windowed, joypadDisabled, mouseDisabled;
-
-    ChoiceControls Controls() {
-        return ChoiceControls{adapter,  acceleration, detail,   resolution,     colourDepth,
-                              hardware, software,     windowed, joypadDisabled, mouseDisabled};
-    }
-};
+// A list's items, as strings to compare.
+inline std::vector<std::string> Items(const RecordedList& list) {
+    std::vector<std::string> items;
+    for (int i = 0; i < list.Count(); ++i) items.push_back(list.Item(i));
+    return items;
+}
 
 // Tunewick without its window: opens the game folder's settings as the
 // dialog does, on fake controls, and saves into the settings file.
@@ -34,14 +23,17 @@ struct FakeEditor {
     SettingsModel model{ui.Controls()};
     FixedText<kMaxPath> settingsFile;
 
-    void Open() {
+    // Without a language file's texts, unless asked: the English ones.
+    void Open(bool withLanguageFile = false) {
         SettingsFileLocator::Locate(kSettingsFilePattern, settingsFile);
+        FixedText<kMaxPath> languageFile;
+        if (withLanguageFile) SettingsFileLocator::Locate(kLanguageFilePattern, languageFile);
         StoredChoices stored;
         stored.Read(settingsFile.Get());
         SettingText<Setting::QFV> edition;
         ReadSetting(Setting::QFV, Program::Tunewick, edition, settingsFile.Get());
         ListTexts texts;
-        DialogTexts::ReadListTexts("", texts);  // no language file: the English texts
+        DialogTexts::ReadListTexts(languageFile.Get(), texts);
         model.Load(stored, edition, texts);
     }
     bool Save() { return model.Save().WriteTo(settingsFile.Get()); }

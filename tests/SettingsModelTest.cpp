@@ -84,10 +84,10 @@ TEST_F(SettingsModelTest, EveryModeLoadsAndSavesAsItsOption) {
         for (const char* option : {row.option16, row.option32}) {
             SCOPED_TRACE(option);
             Load("Maxor", {.screen = option});
-            ASSERT_EQ(ui.resolution.Items().size(), 9u);
-            EXPECT_EQ(ui.adapter.Items().size(), 3u) << "a second load starts the lists afresh";
-            EXPECT_EQ(ui.detail.Items().size(), 2u);
-            EXPECT_EQ(ui.resolution.Items()[i], row.label);
+            ASSERT_EQ(Items(ui.resolution).size(), 9u);
+            EXPECT_EQ(Items(ui.adapter).size(), 3u) << "a second load starts the lists afresh";
+            EXPECT_EQ(Items(ui.detail).size(), 2u);
+            EXPECT_EQ(Items(ui.resolution)[i], row.label);
             EXPECT_EQ(ui.resolution.selection, i);
             EXPECT_EQ(ui.colourDepth.selection, option == row.option16 ? 0 : 1);
             EXPECT_EQ(SavedScreen(), option);
@@ -107,9 +107,9 @@ TEST_F(SettingsModelTest, EachEditionOffersItsModes) {
     for (const EditionCase& c : cases) {
         SCOPED_TRACE(c.edition);
         Load(c.edition);
-        ASSERT_EQ(ui.resolution.Items().size(), c.resolutions);
-        for (std::size_t i = 0; i < c.resolutions; ++i) EXPECT_EQ(ui.resolution.Items()[i], kCatalogue[i].label);
-        EXPECT_EQ(ui.colourDepth.Items().size(), c.depths);
+        ASSERT_EQ(Items(ui.resolution).size(), c.resolutions);
+        for (std::size_t i = 0; i < c.resolutions; ++i) EXPECT_EQ(Items(ui.resolution)[i], kCatalogue[i].label);
+        EXPECT_EQ(Items(ui.colourDepth).size(), c.depths);
         EXPECT_EQ(ui.resolution.selection, 4);
         EXPECT_EQ(ui.colourDepth.selection, 0);
     }
@@ -117,15 +117,15 @@ TEST_F(SettingsModelTest, EachEditionOffersItsModes) {
 
 TEST_F(SettingsModelTest, AnEmptyTunewickSectionLoadsTheBuiltInChoices) {
     Load("Plenn");
-    EXPECT_EQ(ui.adapter.Items(), (std::vector<std::string>{"Primary Display Driver", "Secondary Display Accelerator 1",
+    EXPECT_EQ(Items(ui.adapter), (std::vector<std::string>{"Primary Display Driver", "Secondary Display Accelerator 1",
                                                           "Secondary Display Accelerator 2"}));
     EXPECT_EQ(ui.adapter.selection, 0);
-    EXPECT_EQ(ui.detail.Items(), (std::vector<std::string>{"Normal (recommended for older cards)",
+    EXPECT_EQ(Items(ui.detail), (std::vector<std::string>{"Normal (recommended for older cards)",
                                                          "Advanced (newer cards only)"}));
     EXPECT_EQ(ui.detail.selection, 1) << "no Detail value means advanced detail";
     EXPECT_TRUE(ui.hardware.checked);
     EXPECT_FALSE(ui.software.checked);
-    EXPECT_EQ(ui.acceleration.Items(),
+    EXPECT_EQ(Items(ui.acceleration),
               std::vector<std::string>{"Microsoft Direct3D Hardware acceleration through Direct3D HAL"});
     EXPECT_EQ(ui.acceleration.selection, 0);
     EXPECT_FALSE(ui.windowed.checked || ui.joypadDisabled.checked || ui.mouseDisabled.checked);
@@ -151,7 +151,7 @@ TEST_F(SettingsModelTest, StoredOptionsLoadAndSaveBack) {
     EXPECT_EQ(ui.resolution.selection, 5);
     EXPECT_TRUE(ui.software.checked);
     EXPECT_FALSE(ui.hardware.checked);
-    EXPECT_EQ(ui.acceleration.Items(), std::vector<std::string>{"Velmora Software Emulation"});
+    EXPECT_EQ(Items(ui.acceleration), std::vector<std::string>{"Velmora Software Emulation"});
     EXPECT_EQ(Save(), (Writes{{"CardNo", "-crd 2"},
                               {"Detail", "-w3d"},
                               {"Screen", "-d 800x600x16"},
@@ -195,7 +195,7 @@ TEST_F(SettingsModelTest, MaxorKeepsBothDepthsUntilTheFirstDetailCommand) {
     EXPECT_EQ(SavedScreen(), "-d 1600x1200x32");
 
     model.DetailCommand();
-    EXPECT_EQ(ui.colourDepth.Items(), std::vector<std::string>{"16 Bit Colour"});
+    EXPECT_EQ(Items(ui.colourDepth), std::vector<std::string>{"16 Bit Colour"});
     EXPECT_EQ(SavedScreen(), "-d 1600x1200x16");
 }
 
@@ -203,7 +203,7 @@ TEST_F(SettingsModelTest, OnMaxorEveryDetailCommandWithAdvancedDetailReselects32
     Load("Maxor", {.screen = "-d 1280x960x16"});
     EXPECT_EQ(ui.colourDepth.selection, 0);
     model.DetailCommand();  // opening the list is a command too
-    EXPECT_EQ(ui.colourDepth.Items(), (std::vector<std::string>{"16 Bit Colour", "32 Bit Colour"}));
+    EXPECT_EQ(Items(ui.colourDepth), (std::vector<std::string>{"16 Bit Colour", "32 Bit Colour"}));
     EXPECT_EQ(ui.colourDepth.selection, 1);
     ui.colourDepth.Select(0);
     model.DetailCommand();
@@ -226,17 +226,17 @@ TEST_F(SettingsModelTest, RenderingCommandsDescribeOnlyTheCheckedChoice) {
     ui.hardware.checked = false;  // the player clicks software: the platform moves the mark
     ui.software.checked = true;
     model.HardwareCommand();
-    EXPECT_EQ(ui.acceleration.Items(), std::vector<std::string>{texts.direct3D.Get()});
+    EXPECT_EQ(Items(ui.acceleration), std::vector<std::string>{texts.direct3D.Get()});
     model.SoftwareCommand();
-    EXPECT_EQ(ui.acceleration.Items(), std::vector<std::string>{texts.softEmulation.Get()});
+    EXPECT_EQ(Items(ui.acceleration), std::vector<std::string>{texts.softEmulation.Get()});
     EXPECT_EQ(ui.acceleration.selection, 0);
     EXPECT_EQ(Save()[3], (std::pair<std::string, std::string>{"Software", "-n3d"}));
     ui.software.checked = false;  // and back to hardware
     ui.hardware.checked = true;
     model.SoftwareCommand();
-    EXPECT_EQ(ui.acceleration.Items(), std::vector<std::string>{texts.softEmulation.Get()}) << "not checked: no change";
+    EXPECT_EQ(Items(ui.acceleration), std::vector<std::string>{texts.softEmulation.Get()}) << "not checked: no change";
     model.HardwareCommand();
-    EXPECT_EQ(ui.acceleration.Items(), std::vector<std::string>{texts.direct3D.Get()});
+    EXPECT_EQ(Items(ui.acceleration), std::vector<std::string>{texts.direct3D.Get()});
 }
 
 TEST_F(SettingsModelTest, ListsWithoutSelectionWriteNothing) {

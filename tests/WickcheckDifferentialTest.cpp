@@ -37,9 +37,9 @@ std::string FactOf(const Report& report, Group group, const char* label) {
     return "<no fact>";
 }
 
-std::string Joined(const FakeList& list) {
+std::string Joined(const RecordedList& list) {
     std::string joined;
-    for (const std::string& item : list.Items()) joined += (joined.empty() ? "" : ", ") + item;
+    for (const std::string& item : Items(list)) joined += (joined.empty() ? "" : ", ") + item;
     return joined;
 }
 
@@ -73,21 +73,10 @@ TEST(WickcheckDifferential, ForetellsTheLaunchAndTheModelOnGeneratedFolders) {
         EXPECT_EQ(report->findings.ExitStatus(), exitStatus);
 
         // Tunewick: the model, loaded as the editor does, on lists that remember.
-        FakeControls ui;
-        SettingsModel model(ui.Controls());
-        FixedText<kMaxPath> settingsFile;
-        FixedText<kMaxPath> languageFile;
-        SettingsFileLocator::Locate(kSettingsFilePattern, settingsFile);
-        SettingsFileLocator::Locate(kLanguageFilePattern, languageFile);
-        StoredChoices stored;
-        stored.Read(settingsFile.Get());
-        SettingText<Setting::QFV> edition;
-        ReadSetting(Setting::QFV, Program::Tunewick, edition, settingsFile.Get());
-        ListTexts texts;
-        DialogTexts::ReadListTexts(languageFile.Get(), texts);
-        model.Load(stored, edition, texts);
-        EXPECT_EQ(FactOf(*report, Group::Tunewick, "resolutions"), Joined(ui.resolution));
-        EXPECT_EQ(FactOf(*report, Group::Tunewick, "colour depths"), Joined(ui.colourDepth));
+        FakeEditor editor;
+        editor.Open(true);
+        EXPECT_EQ(FactOf(*report, Group::Tunewick, "resolutions"), Joined(editor.ui.resolution));
+        EXPECT_EQ(FactOf(*report, Group::Tunewick, "colour depths"), Joined(editor.ui.colourDepth));
 
         // Runwick: its command, built for a launch once the check is done.
         LaunchCommand launch;
