@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <set>
 #include <string>
 
 #include "../wickcheck/GameFolderCheck.h"
+#include "Platform.h"
 #include "BadGameFolders.h"
 
 namespace fs = std::filesystem;
@@ -141,6 +144,45 @@ TEST(Wickcheck, TheDemoFolderAndItsMistakes) {
             EXPECT_EQ(line, mistake.line);
         }
     }
+}
+
+// The README's sample run, the demo folder with the English spelling of a
+// language key, is what Wickcheck prints, line for line, the folder's own
+// path aside.
+TEST(Wickcheck, PrintsTheReadmesSampleRun) {
+    std::ifstream readme(fs::path(TUNEWICK_SOURCE_DIR) / "README.md");
+    std::string text((std::istreambuf_iterator<char>(readme)), std::istreambuf_iterator<char>());
+    std::size_t begin = text.find("```\nWickcheck: the game folder");
+    ASSERT_NE(begin, std::string::npos);
+    begin += 4;
+    std::string sample = text.substr(begin, text.find("```", begin) - begin);
+
+    GameFolder game;
+    for (auto& entry : fs::directory_iterator(fs::path(TUNEWICK_SOURCE_DIR) / "demo"))
+        fs::copy(entry.path(), game.Root() / entry.path().filename(), fs::copy_options::recursive);
+    fs::copy_file(fs::path(TUNEWICK_SOURCE_DIR) / "art" / "demogame.ico", game.Root() / "nightrun.ico");
+    for (const char* program : {"StandInGame.exe", "Runwick.exe"}) game.Write(program, "");
+    std::string language = game.Read("System/english.lng");
+    language.replace(language.find("HadwareAcceleration="), 20, "HardwareAcceleration=");
+    game.Write("System/english.lng", language);
+    auto report = std::make_unique<Report>();
+    report->gameFolder.Set(game.FullPath(".").c_str());
+    GameFolderCheck::Run(*report);
+    testing::internal::CaptureStdout();
+    PrintText(*report);
+    std::string printed = testing::internal::GetCapturedStdout();
+
+    // The folder's path, long and short (in the -dir option), as in the README's.
+    FixedText<kMaxPath> shortForm;
+    platform::ShortPath(game.FullPath(".").c_str(), shortForm);
+    for (std::string folder : {game.FullPath("."), std::string(shortForm.Get())}) {
+        while (!folder.empty() && (folder.back() == '/' || folder.back() == '\\')) folder.pop_back();
+        for (std::size_t at; (at = printed.find(folder)) != std::string::npos;)
+            printed.replace(at, folder.size(), "Z:\\tmp\\NightRun");
+    }
+    for (char& c : printed)
+        if (c == '/') c = '\\';
+    EXPECT_EQ(printed, sample);
 }
 
 bool IsUtf8(const std::string& text) {
