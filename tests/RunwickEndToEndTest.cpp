@@ -132,6 +132,7 @@ TEST_F(RunwickTest, WickcheckForetellsTheParameters) {
         "GamePath=bin\r\nZPR=+set game night\r\n[Settings]\r\nCommandLine=-log \"my log.txt\"\r\n"
         "[Tunewick]\r\nCardNo=-crd 12345\r\nMSd=-nm\r\n",
         "ZPR=-zpr\r\n[Settings]\r\nSavedir=My Saves\r\n[Tunewick]\r\nScreen=-d 1600x1200x32 and more\r\n",
+        "[Settings]\r\nSavedir=NewSaves\r\n[Tunewick]\r\nWin=-wnd\r\n",  // a save folder Runwick is yet to make
     };
     for (const std::string& more : settings) {
         SCOPED_TRACE(more);
