@@ -65,7 +65,7 @@ std::string ForetoldBox(const std::string& start) {
 }
 
 TEST(WickcheckEndToEnd, ForetellsWhatRunwickAndTunewickDo) {
-    for (unsigned seed = 0; seed < 24; ++seed) {
+    for (unsigned seed = 0; seed < 16; ++seed) {
         GameFolder game;
         std::string settings = MakeGeneratedFolder(game, seed, ProgramBeside("StandInGame.exe"));
         SCOPED_TRACE("seed " + std::to_string(seed) + ":\n" + settings.substr(0, 2000));
