@@ -58,4 +58,20 @@ bool ParentIsFolder(const char* fullPath);
 // CreateDirectoryA: the last level only.
 bool CreateFolder(const char* path);
 
+// How an ANSI program can name the current directory.
+enum class FolderNaming {
+    InCodePage,  // its path converts to the ANSI code page and back unchanged
+    ShortForm,   // it does not, but its short form does: that is now the current directory
+    None,        // neither: no short form (8.3 names off on its drive), or one that does not convert
+};
+
+// Every path the programs build, and the working folder and -dir the game
+// receives, start at the current directory: checks its path (wide, as the
+// system holds it) against the ANSI code page and, where it does not
+// convert, changes to its short form when that converts.
+FolderNaming NameCurrentFolder();
+
+// GetACP: the number of the ANSI code page.
+unsigned AnsiCodePage();
+
 }  // namespace platform

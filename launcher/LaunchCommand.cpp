@@ -128,6 +128,7 @@ bool NamesAProgram(const char* path) {
 }
 
 LaunchOutcome LaunchCommand::Build(BuildMode mode) {
+    if (platform::NameCurrentFolder() == platform::FolderNaming::None) return LaunchOutcome::FolderNotNameable;
     FixedText<kMaxPath> settingsFile;
     SettingsFileLocator::Locate(kSettingsFilePattern, settingsFile);
     const char* file = settingsFile.Get();

@@ -10,6 +10,7 @@ enum class LaunchOutcome {
     NoExecutableDefined,  // GameExe is present with an empty value
     ExecutableNotFound,   // GameExe too long for its key or its full path, or a folder: as a missing file
     GamePathUnusable,     // GamePath too long, or not a folder: never start elsewhere
+    FolderNotNameable,    // no path in the ANSI code page names the game folder: nothing is read or made
 };
 
 // The save-folder option: "-dir " and the short form of the folder's full path.
@@ -74,8 +75,9 @@ struct LaunchCommand {
     SaveFolder saveFolder = SaveFolder::NotSet;
     FixedText<kMaxPath> saveFolderPath;  // its full path, where it has one
 
-    // Locates the game settings file, reads it, creates the save folder and
-    // fills the texts above. Only Ready means they are ready to start.
+    // Changes to the game folder's short form where only that can be named
+    // in the ANSI code page, then locates the game settings file, reads it,
+    // creates the save folder and fills the texts above. Only Ready means they are ready to start.
     // CheckOnly changes nothing on disk.
     LaunchOutcome Build(BuildMode mode = BuildMode::Launch);
 };

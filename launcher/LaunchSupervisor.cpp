@@ -73,6 +73,9 @@ void Run(LaunchPlatform& platform, LaunchOutcome outcome, const LaunchCommand& c
         case LaunchOutcome::GamePathUnusable:
             platform.ShowError(kGamePathUnusableMessage);
             return;
+        case LaunchOutcome::FolderNotNameable:
+            platform.ShowError(kFolderNotInCodePageMessage);
+            return;
         case LaunchOutcome::Ready:
             break;
     }

@@ -2,6 +2,7 @@
 // Runwick after its command is built: reports what keeps the game from
 // starting, starts it, waits for its window and keeps the game's icon on it
 // while the game runs. Every wait pauses, and ends at once with the game.
+#include "../config/GameFolderName.h"
 #include "LaunchCommand.h"
 #include "LaunchPlatform.h"
 

@@ -26,7 +26,7 @@ std::vector<Choice> Sections(const std::string& section) {
     const std::string fitsSave(49, 's');
     if (section == "Game")
         return {
-            {"Title", {kNone, "", "Night Run", "Nacht \xC4rger \xE9t\xE9", "\xC0\xE1\xE2 \"q\"", std::string(120, 't')}},
+            {"Title", {kNone, "", "Night Run", "Nacht \xC4rger \xE9t\xE9", "Nacht \xC3\x84rger", "\xC0\xE1\xE2 \"q\"", std::string(120, 't')}},
             {"GameExe", {kNone, "game.exe", "game.exe", "game", "", "System", "readme.txt", "nothing.exe",
                          Quoted("game.exe"), fits, fits + "x", Quoted(fits + "x")}},
             {"GamePath", {kNone, "", "", ".", "bin", "nosuch", "readme.txt", Quoted("bin"), fits + "x"}},

@@ -192,6 +192,9 @@ TEST(LaunchSupervisor, EachFaultIsOneBoxAndNothingElseHappens) {
         {LaunchOutcome::ExecutableNotFound, true, 0,
          "Game Executable Either Not Present or Defined Incorrectly in LXF File"},
         {LaunchOutcome::GamePathUnusable, true, 0, "Game Path Too Long or Defined Incorrectly in LXF File"},
+        {LaunchOutcome::FolderNotNameable, true, 0,
+         "The game folder's path holds letters this system cannot give to the game: move the game to a folder "
+         "whose path uses only this system's letters."},
         {LaunchOutcome::Ready, false, 2, "Game Executable Either Not Present or Defined Incorrectly in LXF File"},
         {LaunchOutcome::Ready, false, 5, "Game Executable Could Not Be Started: Access is denied."},
         {LaunchOutcome::Ready, false, 193,

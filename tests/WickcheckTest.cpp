@@ -12,6 +12,9 @@
 #include "../wickcheck/GameFolderCheck.h"
 #include "Platform.h"
 #include "BadGameFolders.h"
+#ifndef _WIN32
+#include "../config/portable/CodePage.h"
+#endif
 
 namespace fs = std::filesystem;
 
@@ -42,7 +45,7 @@ const Expected kExpected[] = {
     {"binary garbage", With(kSparse, {"game-exe-missing"})},
     {"NUL bytes in a value", kSparse},
     {"one line of 1 MiB", With(kSparse, {"value-cut"})},
-    {"a UTF-8 byte-order mark", kSparse},
+    {"a UTF-8 byte-order mark", With(kSparse, {"utf8-mark"})},
     {"a UTF-16 byte-order mark", kSparse},
     {"CR line ends", kSparse},
     {"LF line ends", kSparse},
@@ -55,9 +58,10 @@ const Expected kExpected[] = {
     {"a settings file that cannot be written", kSparse},
 };
 
-Codes Check(const GameFolder&, std::size_t* firstLine = nullptr) {
+Codes Check(const GameFolder&, std::size_t* firstLine = nullptr, int* exitStatus = nullptr) {
     auto report = std::make_unique<Report>();
     GameFolderCheck::Run(*report);
+    if (exitStatus) *exitStatus = report->findings.ExitStatus();
     Codes codes;
     for (std::size_t i = 0; i < report->findings.Count(); ++i) codes.insert(report->findings[i].kind->code);
     if (firstLine) *firstLine = report->findings.Count() ? report->findings[0].line : 0;
@@ -94,7 +98,11 @@ TEST(Wickcheck, TheDemoFolderAndItsMistakes) {
         const char* replace;
         Codes codes;
         std::size_t line = 0;  // where the first finding stands, when it matters
+        int exitStatus = -1;   // when it matters
     };
+    const char* demoHeader =
+        "; Settings file of the demo game \"Night Run\". Tunewick writes [Tunewick];\n; Runwick reads everything "
+        "else. See game-authors.md.\n\n";
     const Mistake mistakes[] = {
         {"none", "System/nightrun.lxf", "", "", {}},
         {"the English spelling of a language key", "System/english.lng", "HadwareAcceleration=",
@@ -123,6 +131,15 @@ TEST(Wickcheck, TheDemoFolderAndItsMistakes) {
          {}},
         {"a GameExe that is no program", "System/nightrun.lxf", "GameExe=StandInGame.exe", "GameExe=nightrun.bmp",
          {"game-exe-not-program"}},
+        // Windows takes a UTF-8 mark for part of the first line; Wine skips it.
+        {"a UTF-8 mark before [Game]", "System/nightrun.lxf", demoHeader, "\xEF\xBB\xBF", {"utf8-mark"}, 1, 2},
+        {"a UTF-8 mark before a comment", "System/nightrun.lxf", "; Settings", "\xEF\xBB\xBF; Settings",
+         {"utf8-mark"}, 1, 0},
+        {"a UTF-8 title", "System/nightrun.lxf", "Title=Night Run", "Title=Nacht \xC3\x84rger", {"utf8-text"}, 5, 1},
+        {"a UTF-8 language text", "System/english.lng", "=&Windowed Mode", "=&Fenstermodus \xC3\xA4",
+         {"utf8-text"}, 16},
+        {"a Windows-1252 language text", "System/english.lng", "=&Windowed Mode", "=&Fenstermodus \xE4 \xC4\xA9",
+         {}},
     };
     for (const Mistake& mistake : mistakes) {
         SCOPED_TRACE(mistake.what);
@@ -139,9 +156,13 @@ TEST(Wickcheck, TheDemoFolderAndItsMistakes) {
         }
         game.Write(mistake.file, text);
         std::size_t line = 0;
-        EXPECT_EQ(Check(game, &line), mistake.codes);
+        int exitStatus = 0;
+        EXPECT_EQ(Check(game, &line, &exitStatus), mistake.codes);
         if (mistake.line) {
             EXPECT_EQ(line, mistake.line);
+        }
+        if (mistake.exitStatus >= 0) {
+            EXPECT_EQ(exitStatus, mistake.exitStatus);
         }
     }
 }
@@ -224,5 +245,28 @@ TEST(Wickcheck, TheJsonReportIsUtf8AndTheBriefOneLinksEachFinding) {
         << brief;
     EXPECT_NE(brief.find(settingsFile + ": note: The key is not set"), std::string::npos) << "no line: none given";
 }
+
+#ifndef _WIN32
+// On a code page of ASCII alone, with no short names, no path names a folder
+// in another script: the check reads nothing there and says what both
+// programs show instead.
+TEST(Wickcheck, AGameFolderTheCodePageCannotName) {
+    GameFolder game;
+    game.Write("\xD0\x98\xD0\xB3\xD1\x80\xD1\x8B/System/game.lxf", "[Game]\nGameExe=g.exe\n");
+    fs::current_path(game.Root() / "\xD0\x98\xD0\xB3\xD1\x80\xD1\x8B");
+    platform::UseAsciiCodePage(true);
+    auto report = std::make_unique<Report>();
+    GameFolderCheck::Run(*report);
+    platform::UseAsciiCodePage(false);
+    ASSERT_EQ(report->findings.Count(), 1u);
+    EXPECT_STREQ(report->findings[0].kind->code, "folder-not-in-code-page");
+    EXPECT_EQ(report->findings.ExitStatus(), 2);
+    const char* box = "\"The game folder's path holds letters this system cannot give to the game: move the game to a "
+                      "folder whose path uses only this system's letters.\"";
+    ASSERT_EQ(report->FactCount(), 2u);
+    EXPECT_EQ(report->FactAt(0).value.Get(), "nothing: Runwick shows " + std::string(box));
+    EXPECT_EQ(report->FactAt(1).value.Get(), "none: Tunewick shows " + std::string(box));
+}
+#endif
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <iterator>
 
+#include "../config/GameFolderName.h"
 #include "../config/SettingsFileLocator.h"
 #include "../editor/DialogTexts.h"
 #include "CheckSteps.h"
@@ -75,6 +76,26 @@ void KnowLanguageSections() {
 }
 
 }  // namespace
+
+bool NameGameFolder(Report& report) {
+    platform::FolderNaming naming = platform::NameCurrentFolder();
+    if (!platform::FullPath(".", report.gameFolder)) report.gameFolder.Set(".");
+    if (naming == platform::FolderNaming::InCodePage) return true;
+    Count codePage{platform::AnsiCodePage()};
+    if (naming == platform::FolderNaming::ShortForm) {
+        Say(report.findings.Add(Level::Note, Code::FolderNotInCodePage, CheckedFile::Other)->message,
+            "The game folder's path holds letters that code page ", codePage,
+            " cannot hold: the programs and the game use ", report.gameFolder, ".");
+        return true;
+    }
+    Say(report.findings.Add(Code::FolderNotInCodePage, CheckedFile::Other)->message,
+        "The game folder's path holds letters that code page ", codePage,
+        " cannot hold, and it has no short form that does: Runwick and Tunewick show \"",
+        kFolderNotInCodePageMessage, "\" and end, writing nothing.");
+    Say(report.Add(Group::Runwick, "start"), "nothing: Runwick shows \"", kFolderNotInCodePageMessage, "\"");
+    Say(report.Add(Group::Tunewick, "dialog"), "none: Tunewick shows \"", kFolderNotInCodePageMessage, "\"");
+    return false;
+}
 
 bool LocateFiles(Report& report) {
     FixedText<kMaxPath> path;

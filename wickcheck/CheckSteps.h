@@ -21,7 +21,9 @@ Finding* SettingsFinding(Report& report, Code code, Setting setting, const Parts
     return finding;
 }
 
-// CheckFiles.cpp: which files the programs take, and their lines.
+// CheckFiles.cpp: by which path the programs name the game folder (false:
+// by none, and they end), which files they take, and their lines.
+bool NameGameFolder(Report& report);
 bool LocateFiles(Report& report);
 void OutlineFiles(Report& report);
 // CheckKeys.cpp: every key as the programs read it.

@@ -7,6 +7,7 @@
 #include "../config/AsciiCase.h"
 #include "../config/ProfileText.h"
 #include "CheckPlatform.h"
+#include "Message.h"
 
 namespace {
 
@@ -72,6 +73,8 @@ struct Walk {
     const KnownSection* section = nullptr;  // the section the lines stand in, when known
     bool firstOfItsName = true;             // the first section of its name
     bool beforeAnyHeading = true;
+    bool utf8Mark = false;           // the file starts with one
+    bool markHidesASection = false;  // and on Windows it turns a read section's heading into no heading
     FixedText<64> sectionName;
     // The first line of each section name seen, for "stands again".
     struct Seen {
@@ -80,6 +83,20 @@ struct Walk {
     } seen[128];
     std::size_t seenCount = 0;
 };
+
+// Windows' profile functions know no UTF-8 mark (Wine's skip it): on
+// Windows it belongs to the first line, which is no heading then.
+void ReportUtf8Mark(const Walk& walk) {
+    if (walk.markHidesASection) {
+        Say(walk.findings->Add(Code::Utf8Mark, walk.file, walk.seen[0].name.Get(), "", 1)->message,
+            "The file starts with a UTF-8 mark: Windows reads it as part of the first line, so [",
+            walk.seen[0].name, "] is no heading there and the programs lose that whole section (Wine skips the mark).");
+        return;
+    }
+    Say(walk.findings->Add(Level::Note, Code::Utf8Mark, walk.file, "", "", 1)->message,
+        "The file starts with a UTF-8 mark: Windows reads it as part of the first line, which no program reads, so "
+        "nothing is lost.");
+}
 
 }  // namespace
 
@@ -107,6 +124,7 @@ std::size_t FileOutline::LineOf(const char* section, const char* key) const {
 bool FileOutline::Check(const char* path, const KnownSection* known, std::size_t knownCount, CheckedFile file,
                         Findings& findings) {
     entryCount_ = 0;
+    utf16_ = false;
     std::size_t size = 0;
     if (!check_platform::ReadFileBytes(path, fileBytes, kMostBytes, size)) return false;
     std::string_view bytes(fileBytes, size < kMostBytes ? size : kMostBytes);
@@ -116,8 +134,8 @@ bool FileOutline::Check(const char* path, const KnownSection* known, std::size_t
     }
     std::string_view text = bytes;
     profile_text::Encoding encoding = profile_text::EncodingOf(bytes);
-    if (encoding != profile_text::Encoding::Bytes)
-        text = std::string_view(fileText, profile_text::NarrowUtf16(bytes, encoding, fileText));
+    utf16_ = encoding != profile_text::Encoding::Bytes;
+    if (utf16_) text = std::string_view(fileText, profile_text::NarrowUtf16(bytes, encoding, fileText));
 
     Walk walk;
     walk.outline = this;
@@ -125,6 +143,7 @@ bool FileOutline::Check(const char* path, const KnownSection* known, std::size_t
     walk.knownCount = knownCount;
     walk.file = file;
     walk.findings = &findings;
+    walk.utf8Mark = !utf16_ && bytes.substr(0, 3) == "\xEF\xBB\xBF";
     profile_text::ForEachLine(
         text,
         [](const profile_text::OutlineLine& line, void* context) {
@@ -148,6 +167,7 @@ bool FileOutline::Check(const char* path, const KnownSection* known, std::size_t
                     break;
                 }
                 if (w.firstOfItsName && w.seenCount < 128) w.seen[w.seenCount++] = {w.sectionName, line.number};
+                if (line.number == 1 && w.utf8Mark) w.markHidesASection = w.section != nullptr;
                 if (!w.section && w.firstOfItsName) {
                     const char* names[16];
                     std::size_t count = 0;
@@ -190,5 +210,6 @@ bool FileOutline::Check(const char* path, const KnownSection* known, std::size_t
             AppendSuggestion(f->message, nearest, "", "");
         },
         &walk);
+    if (walk.utf8Mark) ReportUtf8Mark(walk);
     return true;
 }

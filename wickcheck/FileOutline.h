@@ -18,13 +18,17 @@ struct KnownSection {
 class FileOutline {
 public:
     // Reads the file (the first kMostBytes of it) and finds what stands
-    // twice, what is misspelt and lines without '='; false when unreadable.
+    // twice, what is misspelt, lines without '=' and a UTF-8 mark; false
+    // when unreadable.
     bool Check(const char* path, const KnownSection* known, std::size_t knownCount, CheckedFile file,
                Findings& findings);
 
     // The line of the first key of that name in the first section of that
     // name; 0 when it is not there.
     std::size_t LineOf(const char* section, const char* key) const;
+
+    // Whether the file is UTF-16, by its mark: its texts are no code page's.
+    bool Utf16() const { return utf16_; }
 
     static constexpr std::size_t kMostBytes = 2 * 1024 * 1024;
 
@@ -37,6 +41,7 @@ private:
     static constexpr std::size_t kMostEntries = 512;
     Entry entries_[kMostEntries];
     std::size_t entryCount_ = 0;
+    bool utf16_ = false;
 };
 
 // The known name nearest to name, letter case aside, when it is near enough

@@ -36,6 +36,9 @@ constexpr FindingKind kFindingKinds[] = {
     {Code::WindowIconNone,       "window-icon-none",       Level::Warning, "Point [Settings] SIcon at an .ico file, or set SI to FALSE."},
     {Code::LaunchExeEmpty,       "launch-exe-empty",       Level::Warning, "Name the program to open after saving in [Settings] LaunchExe, or set RunGame to FALSE."},
     {Code::LaunchExeNotFound,    "launch-exe-not-found",   Level::Warning, "Point [Settings] LaunchExe at a file in the game folder (the shell may find a program elsewhere)."},
+    {Code::FolderNotInCodePage,  "folder-not-in-code-page", Level::Error,  "Name the game's folders with letters of the players' code page, or let Windows keep 8.3 names on the drive."},
+    {Code::Utf8Mark,             "utf8-mark",              Level::Error,   "Save the file without the UTF-8 mark: in the code page of its language, or as UTF-16."},
+    {Code::Utf8Text,             "utf8-text",              Level::Warning, "Save the file in the code page of its language, for example Windows-1252 for Western European languages or Windows-1251 for Cyrillic."},
 };
 // clang-format on
 const std::size_t kFindingKindCount = sizeof kFindingKinds / sizeof kFindingKinds[0];
@@ -56,10 +59,16 @@ const FindingKind& KindOf(Code code) {
 }
 
 Finding* Findings::Add(Code code, CheckedFile file, const char* section, const char* key, std::size_t line) {
+    return Add(KindOf(code).level, code, file, section, key, line);
+}
+
+Finding* Findings::Add(Level level, Code code, CheckedFile file, const char* section, const char* key,
+                       std::size_t line) {
     Finding& finding = count_ < kMost ? items_[count_] : overflow_;
     ++count_;
     finding.kind = &KindOf(code);
-    ++levels_[static_cast<int>(finding.kind->level)];
+    finding.level = level < finding.kind->level ? level : finding.kind->level;
+    ++levels_[static_cast<int>(finding.level)];
     finding.file = file;
     finding.section.Set(section);
     finding.key.Set(key);

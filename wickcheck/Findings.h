@@ -43,9 +43,14 @@ enum class Code {
     WindowIconNone,
     LaunchExeEmpty,
     LaunchExeNotFound,
+    FolderNotInCodePage,
+    Utf8Mark,
+    Utf8Text,
 };
 
 // Each kind with its code as printed, its level and its advice to the author.
+// A few kinds are found at a lower level where less is lost; the table holds
+// the highest.
 struct FindingKind {
     Code id;
     const char* code;
@@ -62,6 +67,7 @@ enum class CheckedFile { Settings, Language, Other };
 
 struct Finding {
     const FindingKind* kind;
+    Level level;
     CheckedFile file;
     FixedText<64> section;
     FixedText<64> key;
@@ -76,6 +82,9 @@ public:
     // Adds a finding of the kind; the caller composes its message. Past
     // kMost, findings are only counted.
     Finding* Add(Code code, CheckedFile file, const char* section = "", const char* key = "", std::size_t line = 0);
+    // The same at a level below the kind's own.
+    Finding* Add(Level level, Code code, CheckedFile file, const char* section = "", const char* key = "",
+                 std::size_t line = 0);
 
     std::size_t Count() const { return count_ < kMost ? count_ : kMost; }
     std::size_t Dropped() const { return count_ < kMost ? 0 : count_ - kMost; }

@@ -23,6 +23,7 @@ Finding* AddSettingsFinding(Report& report, Code code, Setting setting) {
 }
 
 void Run(Report& report) {
+    if (!NameGameFolder(report)) return;
     LocateFiles(report);
     OutlineFiles(report);
     CheckSettingsKeys(report);

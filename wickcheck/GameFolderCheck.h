@@ -6,7 +6,8 @@
 
 namespace GameFolderCheck {
 
-// Checks the game folder that is the current directory.
+// Checks the game folder that is the current directory; changes to its
+// short form where the programs would.
 void Run(Report& report);
 
 }  // namespace GameFolderCheck

@@ -47,7 +47,7 @@ void PrintFindings(const Report& report, CheckedFile file) {
         if (f.file != file) continue;
         if (!headed) std::printf("\nIn %s:\n", FileName(report, file));
         headed = true;
-        std::printf("  %-7s %s", LevelName(f.kind->level), f.kind->code);
+        std::printf("  %-7s %s", LevelName(f.level), f.kind->code);
         if (!f.section.IsEmpty()) std::printf(" [%s]", f.section.Get());
         if (!f.key.IsEmpty()) std::printf(" %s", f.key.Get());
         if (f.line) std::printf(", line %zu", f.line);
@@ -131,7 +131,7 @@ void PrintBrief(const Report& report) {
         const Finding& f = findings[i];
         std::printf("%s:", FileName(report, f.file));
         if (f.line) std::printf("%zu:", f.line);
-        std::printf(" %s: %s [%s]\n", LevelName(f.kind->level), f.message.Get(), f.kind->code);
+        std::printf(" %s: %s [%s]\n", LevelName(f.level), f.message.Get(), f.kind->code);
     }
 }
 
@@ -155,7 +155,7 @@ void PrintJson(const Report& report) {
     const Findings& findings = report.findings;
     for (std::size_t i = 0; i < findings.Count(); ++i) {
         const Finding& f = findings[i];
-        std::printf("%s\n    {\"level\": \"%s\", \"code\": \"%s\", \"file\": ", i ? "," : "", LevelName(f.kind->level),
+        std::printf("%s\n    {\"level\": \"%s\", \"code\": \"%s\", \"file\": ", i ? "," : "", LevelName(f.level),
                     f.kind->code);
         PrintJsonString(FileName(report, f.file));
         std::printf(", \"section\": ");

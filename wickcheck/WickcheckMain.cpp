@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "../config/Platform.h"
 #include "CheckPlatform.h"
 #include "GameFolderCheck.h"
 
@@ -50,7 +49,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "Wickcheck: %s is no folder that can be opened\n", folder);
         return 3;
     }
-    if (!platform::FullPath(".", report.gameFolder)) report.gameFolder.Set(".");
     GameFolderCheck::Run(report);
     if (form == Form::Json) {
         PrintJson(report);

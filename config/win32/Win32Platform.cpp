@@ -77,4 +77,35 @@ bool CreateFolder(const char* path) {
     return CreateDirectoryA(path, nullptr) != FALSE;
 }
 
+// A wide path in the ANSI code page, only where it converts there and back
+// unchanged: no letter replaced by '?' or by a look-alike.
+static bool ConvertsToCodePage(const wchar_t* wide, Text& out) {
+    // A UTF-8 code page takes no default character; the way back tells it.
+    BOOL defaultUsed = FALSE;
+    bool utf8 = GetACP() == CP_UTF8;
+    int count = WideCharToMultiByte(CP_ACP, utf8 ? 0 : WC_NO_BEST_FIT_CHARS, wide, -1, out.Buffer(),
+                                    static_cast<int>(out.Capacity()), nullptr, utf8 ? nullptr : &defaultUsed);
+    out.Adopt(count > 0 ? static_cast<std::size_t>(count - 1) : 0);
+    if (count <= 0 || defaultUsed) return false;
+    wchar_t back[kMaxPath];
+    return MultiByteToWideChar(CP_ACP, 0, out.Get(), -1, back, kMaxPath) > 0 && lstrcmpW(back, wide) == 0;
+}
+
+FolderNaming NameCurrentFolder() {
+    wchar_t folder[kMaxPath];
+    DWORD length = GetCurrentDirectoryW(kMaxPath, folder);
+    FixedText<kMaxPath> ansi;
+    if (length == 0 || length >= kMaxPath || ConvertsToCodePage(folder, ansi)) return FolderNaming::InCodePage;
+    // Where the drive keeps no 8.3 names, the long name comes back, and does not convert either.
+    wchar_t shortForm[kMaxPath];
+    length = GetShortPathNameW(folder, shortForm, kMaxPath);
+    if (length == 0 || length >= kMaxPath || !ConvertsToCodePage(shortForm, ansi) || !SetCurrentDirectoryW(shortForm))
+        return FolderNaming::None;
+    return FolderNaming::ShortForm;
+}
+
+unsigned AnsiCodePage() {
+    return GetACP();
+}
+
 }  // namespace platform

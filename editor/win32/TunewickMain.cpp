@@ -3,10 +3,17 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "../../config/GameFolderName.h"
+#include "../../config/Platform.h"
 #include "../resource.h"
 #include "SettingsDialog.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    // Every path the dialog reads and writes, and LaunchExe's working folder, start here.
+    if (platform::NameCurrentFolder() == platform::FolderNaming::None) {
+        MessageBoxA(nullptr, kFolderNotInCodePageMessage, "Error!", MB_OK | MB_ICONEXCLAMATION);
+        return 0;
+    }
     // The current visual styles come with the common controls library.
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
