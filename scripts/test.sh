@@ -57,7 +57,7 @@ run_preset windows-x86 xvfb-run -a ctest --preset windows-x86
 echo "=== release archive"
 bash scripts/release.sh || failed+=("release archive")
 stop_wine windows-x86
-run_preset windows xvfb-run -a ctest --preset windows -E "end_to_end|settings_dialog"
+run_preset windows xvfb-run -a ctest --preset windows -E "end_to_end|settings_dialog|code_page"
 stop_wine windows
 echo "=== fuzz"
 bash scripts/fuzz.sh || failed+=("fuzz")

@@ -10,14 +10,23 @@ std::string ProgramBeside(const char* name) {
     return folder.substr(0, folder.find_last_of("\\/") + 1) + name;
 }
 
+std::wstring Wide(const std::string& text) {
+    wchar_t wide[32768];
+    int count = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide, 32768);
+    return count > 0 ? std::wstring(wide, count - 1) : std::wstring();
+}
+
+RunningProgram::RunningProgram(const std::string& program, const std::string& folder)
+    : RunningProgram(program, Wide(folder)) {}
+
 // Each program runs in a job of its own, which every process it starts joins.
-RunningProgram::RunningProgram(const std::string& program, const std::string& folder) {
-    STARTUPINFOA startup = {};
+RunningProgram::RunningProgram(const std::string& program, const std::wstring& folder) {
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info = {};
-    std::string commandLine = "\"" + program + "\"";
+    std::wstring commandLine = L"\"" + Wide(program) + L"\"";
     job_ = CreateJobObjectA(nullptr, nullptr);
-    if (CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+    if (CreateProcessW(Wide(program).c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
                        folder.c_str(), &startup, &info)) {
         AssignProcessToJobObject(job_, info.hProcess);
         ResumeThread(info.hThread);
@@ -49,30 +58,38 @@ bool RunningProgram::WaitForExit(DWORD milliseconds) {
 }
 
 std::string RunForOutput(const std::string& commandLine, const std::string& folder, DWORD& exitCode) {
+    return RunForOutput(commandLine, Wide(folder), exitCode);
+}
+
+std::string RunForOutput(const std::string& commandLine, const std::wstring& folder, DWORD& exitCode) {
     exitCode = 0xFFFFFFFF;
-    std::string outputFile = folder + "\\output.txt";
+    std::wstring outputFile = folder + L"\\output.txt";
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-    HANDLE output = CreateFileA(outputFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
+    HANDLE output = CreateFileW(outputFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     if (output == INVALID_HANDLE_VALUE) return "";
-    STARTUPINFOA startup = {};
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdOutput = output;
     startup.hStdError = output;
     PROCESS_INFORMATION info = {};
-    std::string line = commandLine;
-    if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, folder.c_str(),
+    std::wstring line = Wide(commandLine);
+    if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, folder.c_str(),
                        &startup, &info)) {
         if (WaitForSingleObject(info.hProcess, 30000) == WAIT_OBJECT_0) GetExitCodeProcess(info.hProcess, &exitCode);
         CloseHandle(info.hThread);
         CloseHandle(info.hProcess);
     }
     CloseHandle(output);
-    std::ifstream in(outputFile, std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    in.close();
-    DeleteFileA(outputFile.c_str());
+    std::string text;
+    HANDLE in = CreateFileW(outputFile.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                            0, nullptr);
+    char chunk[4096];
+    for (DWORD got = 0; in != INVALID_HANDLE_VALUE && ReadFile(in, chunk, sizeof chunk, &got, nullptr) && got;)
+        text.append(chunk, got);
+    if (in != INVALID_HANDLE_VALUE) CloseHandle(in);
+    DeleteFileW(outputFile.c_str());
     return text;
 }
 

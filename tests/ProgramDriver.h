@@ -15,6 +15,8 @@ std::string ProgramBeside(const char* name);
 class RunningProgram {
 public:
     RunningProgram(const std::string& program, const std::string& folder);
+    // In a folder named in any script.
+    RunningProgram(const std::string& program, const std::wstring& folder);
     ~RunningProgram();
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;
@@ -39,6 +41,10 @@ private:
 // Runs a console program in the folder until it ends; what it printed, and
 // its exit code in exitCode (0xFFFFFFFF when it did not end in time).
 std::string RunForOutput(const std::string& commandLine, const std::string& folder, DWORD& exitCode);
+std::string RunForOutput(const std::string& commandLine, const std::wstring& folder, DWORD& exitCode);
+
+// A path in the ANSI code page, as the programs' ANSI calls hand it over, in UTF-16.
+std::wstring Wide(const std::string& text);
 
 // Polls for a top-level window with the caption; null after the time.
 HWND WaitForWindow(const char* caption, DWORD milliseconds);

@@ -1,0 +1,16 @@
+#!/bin/bash
+# Makes the glibc locales the code-page tests run Wine under into a folder of
+# the tests' own, so that nothing of the system's locale settings changes.
+# Wine takes the ANSI code page from LANG; it needs the glibc locale too, to
+# map non-ASCII Unix file names. Usage: make-locales.sh DIR LOCALE...
+# (LOCALE as de_DE); then run with LOCPATH=DIR LANG=de_DE.UTF-8.
+set -euo pipefail
+dir=$1
+shift
+mkdir -p "$dir"
+for locale in "$@"; do
+  [ -f "$dir/$locale.UTF-8/LC_CTYPE" ] && continue
+  # A cut-off run leaves a half-made locale: made anew.
+  rm -rf "$dir/$locale.UTF-8"
+  localedef -i "$locale" -f UTF-8 "$dir/$locale.UTF-8" 2>/dev/null || [ -f "$dir/$locale.UTF-8/LC_CTYPE" ]
+done
