@@ -33,6 +33,8 @@ AfterSave ProgramAfterSave(const char* settingsFile, SettingText<Setting::Launch
     if (!IsFlagSet(runGame)) return AfterSave::OpensNothing;
     if (!ReadWholeSetting(Setting::LaunchExe, Program::Tunewick, launchExe, settingsFile))
         return AfterSave::LaunchExeCut;
+    if (launchExe.IsEmpty()) return AfterSave::LaunchExeEmpty;
+    if (platform::IsFolder(launchExe.Get())) return AfterSave::LaunchExeFolder;
     return AfterSave::OpensLaunchExe;
 }
 

@@ -42,7 +42,9 @@ void Load(DialogFiles& files, DialogWindow& window, SettingsModel& model);
 enum class AfterSave {
     OpensNothing,     // RunGame is not "TRUE"
     LaunchExeCut,     // LaunchExe is too long for its key: cut, it names another file
-    OpensLaunchExe,   // the shell is asked to open launchExe, empty or not
+    LaunchExeEmpty,   // nothing named: the shell, asked for "", may open a file-manager window
+    LaunchExeFolder,  // a folder is no program: the shell would open a file-manager window over the game
+    OpensLaunchExe,   // the shell is asked to open launchExe
 };
 
 // What Save & Exit opens once the settings are saved.

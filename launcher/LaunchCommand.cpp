@@ -58,6 +58,9 @@ SaveFolder ForetellSaveFolderOption(const Text& fullPath, Text& option) {
     name.Append(path + begin, end - begin);
     FixedText<kMaxPath> shortPath;
     if (!platform::ShortPath(parent.Get(), shortPath)) return SaveFolder::NotAFolder;
+    // A blank in the part that exists stays, whatever short name the new folder gets.
+    option.Clear();
+    if (HasBlank(shortPath)) return SaveFolder::ShortFormHasBlank;
     bool whole = shortPath.Append(name) && shortPath.Append(path + end);
     option.Set(kSaveFolderSwitch);
     if (!whole || (platform::KeepsShortNames() && !IsValidShortName(name))) {
@@ -97,17 +100,15 @@ SaveFolder BuildSaveFolderOption(const Text& saveFolder, BuildMode mode, Text& f
     return SaveFolder::Passed;
 }
 
-// The shell starts "game.exe" for a "game" that names no file: so the
-// command names the program it will start.
-void AddProgramExtension(Text& executablePath) {
-    if (platform::PathExists(executablePath.Get()) || HasExtension(executablePath.Get())) return;
-    FixedText<kMaxPath> program(executablePath.Get());
+}  // namespace
+
+void AddProgramExtension(Text& path) {
+    if (platform::PathExists(path.Get()) || HasExtension(path.Get())) return;
+    FixedText<kMaxPath> program(path.Get());
     if (program.Append(kProgramExtensions[0]) && platform::PathExists(program.Get()) &&
         !platform::IsFolder(program.Get()))
-        executablePath.Set(program);
+        path.Set(program);
 }
-
-}  // namespace
 
 bool HasExtension(const char* path) {
     const char* name = path;

@@ -50,6 +50,10 @@ bool HasExtension(const char* path);
 // Whether the path names a program by its extension, letter case aside.
 bool NamesAProgram(const char* path);
 
+// The shell starts "game.exe" for a "game" that names no file: adds the
+// extension where it would, so that the path names what it will start.
+void AddProgramExtension(Text& path);
+
 // What became of Savedir.
 enum class SaveFolder {
     NotSet,             // empty: no option

@@ -191,12 +191,13 @@ TEST_F(TunewickTest, EnterSavesAndOpensLaunchExe) {
     for (int i = 0; i < 100 && !ReadReport(report).count("ended"); ++i) Sleep(50);
 }
 
-TEST_F(TunewickTest, AnEmptyMissingOrCutLaunchExeStillSavesAndClosesAndOpensNothing) {
+TEST_F(TunewickTest, AnEmptyMissingCutOrFolderLaunchExeStillSavesAndClosesAndOpensNothing) {
     // Cut to the 99 characters its key holds, it would name this program.
     std::string program(95, 'g');
     program += ".exe";
     std::filesystem::copy_file(ProgramBeside("StandInGame.exe"), game.Root() / program);
-    for (std::string launchExe : {std::string(""), std::string("missing.exe"), program + "x"}) {
+    // A folder is no program: the shell would open a file-manager window over the game.
+    for (std::string launchExe : {std::string(""), std::string("missing.exe"), program + "x", std::string("System")}) {
         SCOPED_TRACE(launchExe);
         game.Write("System/game.lxf", "[Settings]\r\nQFV=Varo\r\nLaunchExe=" + launchExe + "\r\n");
         HWND dialog = Open();

@@ -130,7 +130,10 @@ TEST(Wickcheck, TheDemoFolderAndItsMistakes) {
         {"a GameExe without its extension", "System/nightrun.lxf", "GameExe=StandInGame.exe", "GameExe=StandInGame",
          {}},
         {"a GameExe that is no program", "System/nightrun.lxf", "GameExe=StandInGame.exe", "GameExe=nightrun.bmp",
-         {"game-exe-not-program"}},
+         {"game-exe-not-program"}, 0, 2},
+        {"a LaunchExe without its extension", "System/nightrun.lxf", "LaunchExe=Runwick.exe", "LaunchExe=Runwick", {}},
+        {"a LaunchExe that is a folder", "System/nightrun.lxf", "LaunchExe=Runwick.exe", "LaunchExe=System",
+         {"launch-exe-not-found"}, 0, 1},
         // Windows takes a UTF-8 mark for part of the first line; Wine skips it.
         {"a UTF-8 mark before [Game]", "System/nightrun.lxf", demoHeader, "\xEF\xBB\xBF", {"utf8-mark"}, 1, 2},
         {"a UTF-8 mark before a comment", "System/nightrun.lxf", "; Settings", "\xEF\xBB\xBF; Settings",

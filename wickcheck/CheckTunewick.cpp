@@ -5,6 +5,7 @@
 #include "../editor/DialogLoad.h"
 #include "../editor/DisplayModes.h"
 #include "../editor/RecordedChoices.h"
+#include "../launcher/LaunchCommand.h"
 #include "CheckPlatform.h"
 #include "CheckSteps.h"
 
@@ -146,17 +147,27 @@ void ReportAfterSave(Report& report) {
         case DialogLoad::AfterSave::LaunchExeCut:  // reported as a cut path
             after.Set("opens nothing: LaunchExe is too long for its key");
             return;
+        case DialogLoad::AfterSave::LaunchExeEmpty:
+            after.Set("opens nothing: LaunchExe is empty");
+            SettingsFinding(report, Code::LaunchExeEmpty, Setting::LaunchExe,
+                            "RunGame is TRUE but LaunchExe is empty: nothing is opened after a save.");
+            return;
+        case DialogLoad::AfterSave::LaunchExeFolder:
+            after.Set("opens nothing: LaunchExe names a folder");
+            SettingsFinding(report, Code::LaunchExeNotFound, Setting::LaunchExe, Quoted(launchExe),
+                            " is a folder, no program: nothing is opened after a save.");
+            return;
         case DialogLoad::AfterSave::OpensLaunchExe:
             break;
     }
-    if (launchExe.IsEmpty()) {
-        after.Set("opens nothing: LaunchExe is empty");
-        SettingsFinding(report, Code::LaunchExeEmpty, Setting::LaunchExe,
-                        "RunGame is TRUE but LaunchExe is empty: nothing is opened after a save.");
-        return;
-    }
-    bool exists = check_platform::IsFile(launchExe.Get());
+    // The shell's own rule: "Runwick" starts Runwick.exe.
+    FixedText<kMaxPath> program;
+    bool exists = platform::FullPath(launchExe.Get(), program);
+    if (exists) AddProgramExtension(program);
+    exists = exists && check_platform::IsFile(program.Get());
     Say(after, "opens ", Quoted(launchExe), exists ? " (in the game folder)" : " (not in the game folder)");
+    if (exists && !NamesAProgram(program.Get()))
+        SayMore(after, ", no program: opened with the program its type belongs to, if any");
     if (!exists)
         SettingsFinding(report, Code::LaunchExeNotFound, Setting::LaunchExe, Quoted(launchExe),
                         " is not in the game folder: unless Windows finds it elsewhere, nothing is opened.");

@@ -21,7 +21,7 @@ constexpr FindingKind kFindingKinds[] = {
     {Code::FlagNotSet,           "flag-not-set",           Level::Warning, "Write TRUE in capitals, nothing else: only that counts as set."},
     {Code::GameExeEmpty,         "game-exe-empty",         Level::Error,   "Name the game's executable in [Game] GameExe."},
     {Code::GameExeMissing,       "game-exe-missing",       Level::Error,   "Point [Game] GameExe at the game's executable, relative to the game folder."},
-    {Code::GameExeNotProgram,    "game-exe-not-program",   Level::Warning, "Point [Game] GameExe at the game's program (.exe)."},
+    {Code::GameExeNotProgram,    "game-exe-not-program",   Level::Error,   "Point [Game] GameExe at the game's program (.exe)."},
     {Code::GamePathUnusable,     "game-path-unusable",     Level::Error,   "Make [Game] GamePath an existing folder, relative to the game folder, or leave it empty."},
     {Code::SaveFolderLeftOut,    "save-folder-left-out",   Level::Warning, "Make [Settings] Savedir a folder Runwick can create, without blanks in its path, or leave it empty."},
     {Code::WindowTitleEmpty,     "window-title-empty",     Level::Warning, "Write the caption of the game's main window in [Startup] WinTitleOld."},
