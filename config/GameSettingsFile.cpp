@@ -26,9 +26,13 @@ ValueState ReadSettingState(Setting setting, Program reader, Text& out, const ch
     const SettingKey& key = KeyOf(setting);
     ValueState state =
         ProfileStore::ReadWholeValue(key.section, key.name, FallbackOf(key, reader), key.capacity, out, settingsFile);
-    // Every other kind is used as the platform delivers it, whole or not.
-    if (key.kind != ValueKind::Path) ReadSetting(setting, reader, out, settingsFile);
-    return state;
+    if (key.kind == ValueKind::Path) return state;
+    // Every other kind is used as the platform delivers it: where that is
+    // short of the whole value (Wine's quoted value that just fills the
+    // key), the programs use it cut.
+    std::size_t whole = out.Length();
+    ReadSetting(setting, reader, out, settingsFile);
+    return state == ValueState::Whole && out.Length() < whole ? ValueState::Cut : state;
 }
 
 bool ReadWholeSetting(Setting setting, Program reader, Text& out, const char* settingsFile) {

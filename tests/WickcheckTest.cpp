@@ -62,6 +62,9 @@ Codes Check(const GameFolder&, std::size_t* firstLine = nullptr, int* exitStatus
     auto report = std::make_unique<Report>();
     GameFolderCheck::Run(*report);
     if (exitStatus) *exitStatus = report->findings.ExitStatus();
+    for (std::size_t i = 0; i < report->findings.Count(); ++i)
+        if (report->settingsFile.IsEmpty() && report->findings[i].file == CheckedFile::Settings)
+            EXPECT_EQ(report->findings[i].line, 0u) << "no file, no line: " << report->findings[i].message.Get();
     Codes codes;
     for (std::size_t i = 0; i < report->findings.Count(); ++i) codes.insert(report->findings[i].kind->code);
     if (firstLine) *firstLine = report->findings.Count() ? report->findings[0].line : 0;
@@ -95,7 +98,7 @@ TEST(Wickcheck, TheDemoFolderAndItsMistakes) {
         const char* what;
         const char* file;  // below the game folder
         const char* find;
-        const char* replace;
+        std::string replace;
         Codes codes;
         std::size_t line = 0;  // where the first finding stands, when it matters
         int exitStatus = -1;   // when it matters
@@ -131,6 +134,19 @@ TEST(Wickcheck, TheDemoFolderAndItsMistakes) {
          {}},
         {"a GameExe that is no program", "System/nightrun.lxf", "GameExe=StandInGame.exe", "GameExe=nightrun.bmp",
          {"game-exe-not-program"}, 0, 2},
+        {"a program as the icon file", "System/nightrun.lxf", "\nIcon=nightrun.ico", "\nIcon=StandInGame.exe",
+#ifdef _WIN32
+         {"icon-none"}},  // no real program: no icon in it
+#else
+         {}},  // not counted here, and no false warning
+#endif
+        {"a quoted title that just fills its key", "System/nightrun.lxf", "Title=Night Run",
+         "Title=\"" + std::string(99, 't') + "\"",
+#ifdef _WIN32
+         {"value-cut"}},  // Wine delivers it one short
+#else
+         {}},
+#endif
         {"a LaunchExe without its extension", "System/nightrun.lxf", "LaunchExe=Runwick.exe", "LaunchExe=Runwick", {}},
         {"a LaunchExe that is a folder", "System/nightrun.lxf", "LaunchExe=Runwick.exe", "LaunchExe=System",
          {"launch-exe-not-found"}, 0, 1},
@@ -150,7 +166,7 @@ TEST(Wickcheck, TheDemoFolderAndItsMistakes) {
         for (auto& entry : fs::directory_iterator(fs::path(TUNEWICK_SOURCE_DIR) / "demo"))
             fs::copy(entry.path(), game.Root() / entry.path().filename(), fs::copy_options::recursive);
         fs::copy_file(fs::path(TUNEWICK_SOURCE_DIR) / "art" / "demogame.ico", game.Root() / "nightrun.ico");
-        for (const char* program : {"StandInGame.exe", "Runwick.exe"}) game.Write(program, "");
+        for (const char* program : {"StandInGame.exe", "Runwick.exe"}) game.Write(program, "MZ");
         std::string text = game.Read(mistake.file);
         if (*mistake.find) {
             std::size_t at = text.find(mistake.find);
@@ -243,10 +259,13 @@ TEST(Wickcheck, TheJsonReportIsUtf8AndTheBriefOneLinksEachFinding) {
     PrintBrief(*report);
     std::string brief = testing::internal::GetCapturedStdout();
     std::string settingsFile = game.FullPath("System\\game.lxf");
-    EXPECT_NE(brief.find(settingsFile + ":5: warning: \"true\" does not count as set: only TRUE does. [flag-not-set]\n"),
+    EXPECT_NE(brief.find(settingsFile +
+                         ":5: warning: [Icon] IC: \"true\" does not count as set: only TRUE does. [flag-not-set]\n"),
               std::string::npos)
         << brief;
-    EXPECT_NE(brief.find(settingsFile + ": note: The key is not set"), std::string::npos) << "no line: none given";
+    EXPECT_NE(brief.find(settingsFile + ": note: [Game] GamePath: The key is not set"), std::string::npos)
+        << "no line: none given";
+    EXPECT_NE(brief.find("System\\*.lng: note: There is no System"), std::string::npos) << "no key: none given";
 }
 
 #ifndef _WIN32

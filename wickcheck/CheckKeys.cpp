@@ -73,7 +73,9 @@ void CheckLanguageKey(Report& report, const char* section, const char* name, con
     const char* file = report.languageFile.Get();
     LanguageText value;
     ValueState state = ProfileStore::ReadWholeValue(section, name, english, kLanguageTextCapacity, value, file);
+    std::size_t whole = value.Length();
     DialogTexts::ReadText(section, name, english, value, file);  // as Tunewick shows it
+    if (state == ValueState::Whole && value.Length() < whole) state = ValueState::Cut;
     DescribeRead(report.Add(Group::LanguageFile, name), section, state, value, english, kLanguageTextCapacity);
     std::size_t line = languageOutline.LineOf(section, name);
     if (state != ValueState::Missing && !languageOutline.Utf16() && IsUtf8Text(value))

@@ -18,7 +18,9 @@ bool IsFile(const char* path);
 bool ReadFileBytes(const char* path, char* out, std::size_t capacity, std::size_t& size);
 
 // How many icons the file holds, as ExtractIconExA counts them; 0 for none
-// or no such file. The portable back end counts those of .ico files only.
+// or no such file. The portable back end reads icon files only: for a
+// program or library it answers kIconsNotCounted.
+inline constexpr unsigned kIconsNotCounted = ~0u;
 unsigned CountIcons(const char* path);
 
 // Whether the file loads as a Windows bitmap (LoadImageA), and its size.

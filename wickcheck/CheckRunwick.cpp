@@ -108,6 +108,10 @@ void ReportWindowAndIcon(Report& report) {
     }
     // Runwick takes no icon from a path too long for its key: it has none then.
     unsigned icons = command.iconFile.IsEmpty() ? 0 : check_platform::CountIcons(command.iconFile.Get());
+    if (icons == check_platform::kIconsNotCounted) {
+        Say(icon, Quoted(command.iconFile), ", a program or library: its icons are not counted on this system");
+        return;
+    }
     Say(icon, Quoted(command.iconFile), ", ", Count{icons}, icons == 1 ? " icon in it" : " icons in it");
     if (LaunchSupervisor::KeepsIcon(command.iconFlag, icons > 0)) {
         SayMore(icon, ": the first is kept on the game's window while the game runs");

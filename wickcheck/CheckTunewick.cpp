@@ -131,6 +131,10 @@ void ReportWindowIcon(Report& report, bool iconsSet) {
         return;
     }
     unsigned icons = check_platform::CountIcons(files.iconFile.Get());
+    if (icons == check_platform::kIconsNotCounted) {
+        Say(icon, Quoted(files.iconFile), ", a program or library: its icons are not counted on this system");
+        return;
+    }
     Say(icon, Quoted(files.iconFile), icons ? ": its first icon" : ": no icon in it, so none");
     if (!icons)
         SettingsFinding(report, Code::WindowIconNone, Setting::SIcon, "SI is TRUE, but ", Quoted(files.iconFile),

@@ -123,8 +123,7 @@ std::size_t FileOutline::LineOf(const char* section, const char* key) const {
 
 bool FileOutline::Check(const char* path, const KnownSection* known, std::size_t knownCount, CheckedFile file,
                         Findings& findings) {
-    entryCount_ = 0;
-    utf16_ = false;
+    Clear();
     std::size_t size = 0;
     if (!check_platform::ReadFileBytes(path, fileBytes, kMostBytes, size)) return false;
     std::string_view bytes(fileBytes, size < kMostBytes ? size : kMostBytes);

@@ -27,6 +27,12 @@ public:
     // name; 0 when it is not there.
     std::size_t LineOf(const char* section, const char* key) const;
 
+    // Forgets the file: no lines known.
+    void Clear() {
+        entryCount_ = 0;
+        utf16_ = false;
+    }
+
     // Whether the file is UTF-16, by its mark: its texts are no code page's.
     bool Utf16() const { return utf16_; }
 

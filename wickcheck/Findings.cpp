@@ -51,6 +51,8 @@ constexpr bool RowsFollowTheCodes() {
     return true;
 }
 static_assert(RowsFollowTheCodes(), "kFindingKinds rows must stand in the order of Code");
+static_assert(sizeof kFindingKinds / sizeof kFindingKinds[0] == static_cast<std::size_t>(Code::Count),
+              "every Code needs its row in kFindingKinds");
 
 }  // namespace
 

@@ -46,6 +46,7 @@ enum class Code {
     FolderNotInCodePage,
     Utf8Mark,
     Utf8Text,
+    Count  // no finding: how many kinds there are
 };
 
 // Each kind with its code as printed, its level and its advice to the author.

@@ -23,6 +23,9 @@ Finding* AddSettingsFinding(Report& report, Code code, Setting setting) {
 }
 
 void Run(Report& report) {
+    // Nothing of an earlier check in the same process stays: no line of its files.
+    settingsOutline.Clear();
+    languageOutline.Clear();
     if (!NameGameFolder(report)) return;
     LocateFiles(report);
     OutlineFiles(report);

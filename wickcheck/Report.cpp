@@ -131,7 +131,10 @@ void PrintBrief(const Report& report) {
         const Finding& f = findings[i];
         std::printf("%s:", FileName(report, f.file));
         if (f.line) std::printf("%zu:", f.line);
-        std::printf(" %s: %s [%s]\n", LevelName(f.level), f.message.Get(), f.kind->code);
+        std::printf(" %s:", LevelName(f.level));
+        if (!f.section.IsEmpty()) std::printf(" [%s]", f.section.Get());
+        if (!f.key.IsEmpty()) std::printf(" %s", f.key.Get());
+        std::printf("%s %s [%s]\n", f.section.IsEmpty() && f.key.IsEmpty() ? "" : ":", f.message.Get(), f.kind->code);
     }
 }
 

@@ -37,8 +37,9 @@ private:
 
 // Prints the report for a reader, grouped by file, with a summary line.
 void PrintText(const Report& report);
-// Prints one line a finding, FILE:LINE: LEVEL: MESSAGE [CODE], as editors
-// and build logs link to (FILE: LEVEL: ... where no line is known).
+// Prints one line a finding, FILE:LINE: LEVEL: [SECTION] KEY: MESSAGE
+// [CODE], as editors and build logs link to (FILE: LEVEL: ... where no line
+// is known; no section or key where the finding concerns none).
 void PrintBrief(const Report& report);
 // Prints it as one JSON object.
 void PrintJson(const Report& report);

@@ -15,7 +15,7 @@ constexpr char kUsage[] =
     "Runwick take, every key as they read it, what Runwick will start and what\n"
     "Tunewick will show, and every mistake found. Changes nothing.\n"
     "  --json   the report as one JSON object\n"
-    "  --brief  one line a finding: FILE:LINE: LEVEL: MESSAGE [CODE]\n"
+    "  --brief  one line a finding: FILE:LINE: LEVEL: [SECTION] KEY: MESSAGE [CODE]\n"
     "  --help   this text\n"
     "Exit status: 0 no findings (notes aside), 1 warnings only, 2 errors, 3 bad usage.\n";
 

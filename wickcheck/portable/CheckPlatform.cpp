@@ -54,7 +54,9 @@ bool ReadFileBytes(const char* path, char* out, std::size_t capacity, std::size_
 unsigned CountIcons(const char* path) {
     unsigned char header[6];
     std::size_t size = 0;
-    if (!ReadFileBytes(path, reinterpret_cast<char*>(header), sizeof header, size) || size < sizeof header) return 0;
+    if (!ReadFileBytes(path, reinterpret_cast<char*>(header), sizeof header, size) || size < 2) return 0;
+    if (header[0] == 'M' && header[1] == 'Z') return kIconsNotCounted;  // a program or library
+    if (size < sizeof header) return 0;
     // An icon file: reserved 0, type 1, then the count of its images, which
     // are sizes of the one icon.
     return Little(header, 2) == 0 && Little(header + 2, 2) == 1 && Little(header + 4, 2) > 0 ? 1 : 0;
