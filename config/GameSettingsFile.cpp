@@ -17,25 +17,25 @@ const char* FallbackOf(const SettingKey& key, Program reader) {
 
 }  // namespace
 
-std::size_t ReadSetting(Setting setting, Program reader, Text& out, const char* settingsFile) {
-    const SettingKey& key = KeyOf(setting);
-    return ProfileStore::ReadValue(key.section, key.name, FallbackOf(key, reader), key.capacity, out, settingsFile);
-}
-
 ValueState ReadSettingState(Setting setting, Program reader, Text& out, const char* settingsFile) {
     const SettingKey& key = KeyOf(setting);
-    ValueState state =
-        ProfileStore::ReadWholeValue(key.section, key.name, FallbackOf(key, reader), key.capacity, out, settingsFile);
+    const char* fallback = FallbackOf(key, reader);
+    ValueState state = ProfileStore::ReadWholeValue(key.section, key.name, fallback, key.capacity, out, settingsFile);
     if (key.kind == ValueKind::Path) return state;
     // Every other kind is used as the platform delivers it: where that is
     // short of the whole value (Wine's quoted value that just fills the
     // key), the programs use it cut.
     std::size_t whole = out.Length();
-    ReadSetting(setting, reader, out, settingsFile);
+    ProfileStore::ReadValue(key.section, key.name, fallback, key.capacity, out, settingsFile);
     return state == ValueState::Whole && out.Length() < whole ? ValueState::Cut : state;
 }
 
-bool ReadWholeSetting(Setting setting, Program reader, Text& out, const char* settingsFile) {
+bool ReadSetting(Setting setting, Program reader, Text& out, const char* settingsFile) {
+    const SettingKey& key = KeyOf(setting);
+    if (key.kind != ValueKind::Path) {
+        ProfileStore::ReadValue(key.section, key.name, FallbackOf(key, reader), key.capacity, out, settingsFile);
+        return true;
+    }
     if (ReadSettingState(setting, reader, out, settingsFile) != ValueState::Cut) return true;
     out.Clear();
     return false;

@@ -99,17 +99,15 @@ using SettingText = FixedText<KeyOf(S).capacity>;
 // Where the game settings file is searched for, relative to the current directory.
 inline constexpr char kSettingsFilePattern[] = "System/*.lxf";
 
-// Reads one key of the game settings file with its capacity and the reading
-// program's fallback. Returns the count delivered.
-std::size_t ReadSetting(Setting setting, Program reader, Text& out, const char* settingsFile);
+// Reads one key of the game settings file as the programs use it: with its
+// capacity and the reading program's fallback; a path (its kind in the
+// table) only whole: false when it is longer than the key holds, and out is
+// then empty, since cut it names another file.
+bool ReadSetting(Setting setting, Program reader, Text& out, const char* settingsFile);
 
-// What the reader uses (for a path, the whole value where it fits), and
-// whether the key stands in the file and its value fit the key's capacity.
+// What the reader uses, as above, and whether the key stands in the file
+// and its value fit the key's capacity (a path's cut value is left in out).
 ValueState ReadSettingState(Setting setting, Program reader, Text& out, const char* settingsFile);
-
-// As ReadSetting, for a path: false when the value is longer than the key's
-// capacity holds, and out is then empty, since cut it names another file.
-bool ReadWholeSetting(Setting setting, Program reader, Text& out, const char* settingsFile);
 
 // A flag text counts as set only when it is exactly "TRUE".
 bool IsFlagSet(const Text& flag);

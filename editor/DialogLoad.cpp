@@ -11,9 +11,9 @@ void Load(DialogFiles& files, DialogWindow& window, SettingsModel& model) {
     const char* languageFile = files.languageFile.Get();
 
     ReadSetting(Setting::Title, Program::Tunewick, files.gameTitle, settingsFile);
-    ReadWholeSetting(Setting::SettingsPic, Program::Tunewick, files.pictureFile, settingsFile);
+    ReadSetting(Setting::SettingsPic, Program::Tunewick, files.pictureFile, settingsFile);
     ReadSetting(Setting::SI, Program::Tunewick, files.iconFlag, settingsFile);
-    bool iconFileWhole = ReadWholeSetting(Setting::SIcon, Program::Tunewick, files.iconFile, settingsFile);
+    bool iconFileWhole = ReadSetting(Setting::SIcon, Program::Tunewick, files.iconFile, settingsFile);
     if (IsFlagSet(files.iconFlag) && iconFileWhole) window.SetWindowIcons(files.iconFile.Get());
 
     DialogTexts::ComposeCaption(languageFile, files.gameTitle, files.caption);
@@ -31,7 +31,7 @@ AfterSave ProgramAfterSave(const char* settingsFile, SettingText<Setting::Launch
     ReadSetting(Setting::RunGame, Program::Tunewick, runGame, settingsFile);
     launchExe.Clear();
     if (!IsFlagSet(runGame)) return AfterSave::OpensNothing;
-    if (!ReadWholeSetting(Setting::LaunchExe, Program::Tunewick, launchExe, settingsFile))
+    if (!ReadSetting(Setting::LaunchExe, Program::Tunewick, launchExe, settingsFile))
         return AfterSave::LaunchExeCut;
     if (launchExe.IsEmpty()) return AfterSave::LaunchExeEmpty;
     if (platform::IsFolder(launchExe.Get())) return AfterSave::LaunchExeFolder;

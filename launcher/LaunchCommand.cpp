@@ -133,29 +133,23 @@ LaunchOutcome LaunchCommand::Build(BuildMode mode) {
     FixedText<kMaxPath> settingsFile;
     SettingsFileLocator::Locate(kSettingsFilePattern, settingsFile);
     const char* file = settingsFile.Get();
-    auto read = [file](Setting setting, Text& out) {
-        return ReadSetting(setting, Program::Runwick, out, file);
-    };
-
-    // A path value too long for its key is never used cut: it names another file.
-    auto readPath = [file](Setting setting, Text& out) {
-        return ReadWholeSetting(setting, Program::Runwick, out, file);
-    };
+    // The key table's kind decides: a path too long for its key is never used cut.
+    auto read = [file](Setting setting, Text& out) { return ReadSetting(setting, Program::Runwick, out, file); };
 
     SettingText<Setting::GameExe> gameExe;
-    bool gameExeWhole = readPath(Setting::GameExe, gameExe);
+    bool gameExeWhole = read(Setting::GameExe, gameExe);
     if (gameExeWhole && gameExe.IsEmpty()) return LaunchOutcome::NoExecutableDefined;
 
     SettingText<Setting::GamePath> gamePath;
     SettingText<Setting::ZPR> zpr;
     SettingText<Setting::Savedir> savedir;
     SettingText<Setting::CommandLine> commandLine;
-    bool gamePathWhole = readPath(Setting::GamePath, gamePath);
+    bool gamePathWhole = read(Setting::GamePath, gamePath);
     read(Setting::ZPR, zpr);
     read(Setting::WinTitleOld, windowTitle);
     read(Setting::IC, iconFlag);
-    readPath(Setting::Icon, iconFile);  // a cut one is left empty: as a file without icons
-    bool saveFolderWhole = readPath(Setting::Savedir, savedir);
+    read(Setting::Icon, iconFile);  // a cut one is left empty: as a file without icons
+    bool saveFolderWhole = read(Setting::Savedir, savedir);
     read(Setting::CommandLine, commandLine);
     FixedText<LongestTunewickOption()> options[std::size(kTunewickOptions)];
     for (std::size_t i = 0; i < std::size(kTunewickOptions); ++i) read(kTunewickOptions[i], options[i]);

@@ -40,8 +40,8 @@ TEST(ProfileStore, ReadsValuesWithTheirCountsAndFallbacks) {
 }
 
 // The settings file's format, written out: every key with its section, its
-// capacity (terminator included) and the text each program reads when it is
-// missing.
+// capacity (terminator included), the text each program reads when it is
+// missing, and whether it names a file or folder (never used cut).
 struct KeyRow {
     Setting setting;
     const char* section;
@@ -49,21 +49,22 @@ struct KeyRow {
     std::size_t capacity;
     const char* tunewickDefault;
     const char* runwickDefault;
+    bool path = false;
 };
 
 // clang-format off
 const KeyRow kKeyRows[] = {
     {Setting::Title,       "Game",     "Title",       100, "",                    ""},
-    {Setting::GameExe,     "Game",     "GameExe",     100, "no_game_exe_defined", "no_game_exe_defined"},
-    {Setting::GamePath,    "Game",     "GamePath",    100, "",                    ""},
+    {Setting::GameExe,     "Game",     "GameExe",     100, "no_game_exe_defined", "no_game_exe_defined", true},
+    {Setting::GamePath,    "Game",     "GamePath",    100, "",                    "", true},
     {Setting::ZPR,         "Game",     "ZPR",         100, "",                    ""},
-    {Setting::SettingsPic, "Settings", "SettingsPic", 100, "",                    ""},
+    {Setting::SettingsPic, "Settings", "SettingsPic", 100, "",                    "", true},
     {Setting::SI,          "Settings", "SI",            6, "FALSE",               "FALSE"},
-    {Setting::SIcon,       "Settings", "SIcon",       100, "",                    ""},
+    {Setting::SIcon,       "Settings", "SIcon",       100, "",                    "", true},
     {Setting::QFV,         "Settings", "QFV",          10, "Plenn",               "Plenn"},
     {Setting::RunGame,     "Settings", "RunGame",       6, "TRUE",                "TRUE"},
-    {Setting::LaunchExe,   "Settings", "LaunchExe",   100, "",                    ""},
-    {Setting::Savedir,     "Settings", "Savedir",      50, "",                    ""},
+    {Setting::LaunchExe,   "Settings", "LaunchExe",   100, "",                    "", true},
+    {Setting::Savedir,     "Settings", "Savedir",      50, "",                    "", true},
     {Setting::CommandLine, "Settings", "CommandLine", 100, "",                    ""},
     {Setting::CardNo,      "Tunewick", "CardNo",        8, "",                    ""},
     {Setting::Detail,      "Tunewick", "Detail",        5, "",                    ""},
@@ -74,7 +75,7 @@ const KeyRow kKeyRows[] = {
     {Setting::Screen,      "Tunewick", "Screen",       20, "",                    "-d 640x480x16"},
     {Setting::WinTitleOld, "Startup",  "WinTitleOld", 100, "Quillforge",          "Quillforge"},
     {Setting::IC,          "Icon",     "IC",            6, "TRUE",                "TRUE"},
-    {Setting::Icon,        "Icon",     "Icon",        100, "LX.ico",              "LX.ico"},
+    {Setting::Icon,        "Icon",     "Icon",        100, "LX.ico",              "LX.ico", true},
 };
 // clang-format on
 
@@ -88,14 +89,14 @@ TEST(ProfileStore, EveryKeyOfTheSettingsFileAsBothProgramsReadIt) {
         std::string fits(row.capacity - 1, 'v');
         for (Program program : {Program::Tunewick, Program::Runwick}) {
             game.Write("System/game.lxf", heading + fits + "\r\n");
-            EXPECT_EQ(ReadSetting(row.setting, program, value, path.c_str()), row.capacity - 1);
-            EXPECT_TRUE(ReadWholeSetting(row.setting, program, value, path.c_str()));
+            EXPECT_TRUE(ReadSetting(row.setting, program, value, path.c_str()));
+            EXPECT_EQ(value.Get(), fits);
             game.Write("System/game.lxf", heading + fits + "w\r\n");
-            ReadSetting(row.setting, program, value, path.c_str());
-            EXPECT_EQ(value.Get(), fits) << "one more is cut";
-            EXPECT_FALSE(ReadWholeSetting(row.setting, program, value, path.c_str()));
+            EXPECT_EQ(ReadSetting(row.setting, program, value, path.c_str()), !row.path);
+            EXPECT_EQ(value.Get(), row.path ? "" : fits) << "one more is cut, and a cut path is never used";
             game.Write("System/game.lxf", heading + "\r\n");
-            EXPECT_EQ(ReadSetting(row.setting, program, value, path.c_str()), 0u) << "present but empty";
+            EXPECT_TRUE(ReadSetting(row.setting, program, value, path.c_str()));
+            EXPECT_STREQ(value.Get(), "") << "present but empty";
             game.Write("System/game.lxf", std::string("[") + row.section + "]\r\nOther=1\r\n");
             ReadSetting(row.setting, program, value, path.c_str());
             EXPECT_STREQ(value.Get(), program == Program::Tunewick ? row.tunewickDefault : row.runwickDefault);
