@@ -92,6 +92,27 @@ constexpr std::size_t LongestSetting() {
     return longest;
 }
 
+// The seven keys of [Tunewick]: the engine options Tunewick stores, in the
+// order both programs read them and Runwick passes them to the game.
+inline constexpr Setting kTunewickOptions[] = {Setting::CardNo, Setting::Detail, Setting::Software,
+                                               Setting::Win,    Setting::JPd,    Setting::MSd,
+                                               Setting::Screen};
+inline constexpr std::size_t kTunewickOptionCount = sizeof kTunewickOptions / sizeof kTunewickOptions[0];
+
+// Its place in kTunewickOptions; kTunewickOptionCount for a key of another section.
+constexpr std::size_t TunewickPlace(Setting setting) {
+    std::size_t place = 0;
+    while (place < kTunewickOptionCount && kTunewickOptions[place] != setting) ++place;
+    return place;
+}
+
+constexpr std::size_t LongestTunewickOption() {
+    std::size_t longest = 0;
+    for (Setting option : kTunewickOptions)
+        if (KeyOf(option).capacity > longest) longest = KeyOf(option).capacity;
+    return longest;
+}
+
 // A text that holds exactly what the key can deliver.
 template <Setting S>
 using SettingText = FixedText<KeyOf(S).capacity>;

@@ -24,23 +24,23 @@ void SettingsModel::Load(const StoredChoices& stored, const Text& edition, const
     OfferDepths(OffersDeepColour(edition), kDepth16);
 
     for (int i = 1; i < 3; ++i)
-        if (stored.cardNo.Equals(kAdapterOptions[i])) controls_.adapter.Select(i);
+        if (stored.Value(Setting::CardNo).Equals(kAdapterOptions[i])) controls_.adapter.Select(i);
 
-    if (stored.detail.IsEmpty()) controls_.detail.Select(1);
+    if (stored.Value(Setting::Detail).IsEmpty()) controls_.detail.Select(1);
 
     // A mode the edition does not offer leaves its list without a selection.
     for (std::size_t i = 0; i < kResolutionCount; ++i) {
-        if (stored.screen.Equals(kResolutions[i].option16) || stored.screen.Equals(kResolutions[i].option32))
+        if (stored.Value(Setting::Screen).Equals(kResolutions[i].option16) || stored.Value(Setting::Screen).Equals(kResolutions[i].option32))
             controls_.resolution.Select(static_cast<int>(i));
-        if (stored.screen.Equals(kResolutions[i].option16)) controls_.colourDepth.Select(kDepth16);
-        if (stored.screen.Equals(kResolutions[i].option32)) controls_.colourDepth.Select(kDepth32);
+        if (stored.Value(Setting::Screen).Equals(kResolutions[i].option16)) controls_.colourDepth.Select(kDepth16);
+        if (stored.Value(Setting::Screen).Equals(kResolutions[i].option32)) controls_.colourDepth.Select(kDepth32);
     }
 
-    if (stored.win.Equals(kWindowedOption)) controls_.windowed.Check();
-    if (stored.jpd.Equals(kNoJoypadOption)) controls_.joypadDisabled.Check();
-    if (stored.msd.Equals(kNoMouseOption)) controls_.mouseDisabled.Check();
+    if (stored.Value(Setting::Win).Equals(kWindowedOption)) controls_.windowed.Check();
+    if (stored.Value(Setting::JPd).Equals(kNoJoypadOption)) controls_.joypadDisabled.Check();
+    if (stored.Value(Setting::MSd).Equals(kNoMouseOption)) controls_.mouseDisabled.Check();
 
-    bool software = stored.software.Equals(kSoftwareOption);
+    bool software = stored.Value(Setting::Software).Equals(kSoftwareOption);
     if (software)
         controls_.software.Check();
     else

@@ -2,16 +2,9 @@
 
 #include "../config/ProfileStore.h"
 
-namespace {
-
-constexpr Setting kReadOrder[] = {Setting::CardNo, Setting::Detail, Setting::Software, Setting::Win,
-                                  Setting::JPd,    Setting::MSd,    Setting::Screen};
-
-}  // namespace
-
 void StoredChoices::Read(const char* settingsFile) {
-    for (Setting setting : kReadOrder)
-        ReadSetting(setting, Program::Tunewick, Value(setting), settingsFile);
+    for (std::size_t i = 0; i < kTunewickOptionCount; ++i)
+        ReadSetting(kTunewickOptions[i], Program::Tunewick, values[i], settingsFile);
 }
 
 const Text& StoredChoices::Value(Setting setting) const {
@@ -19,22 +12,8 @@ const Text& StoredChoices::Value(Setting setting) const {
 }
 
 Text& StoredChoices::Value(Setting setting) {
-    switch (setting) {
-        case Setting::CardNo:
-            return cardNo;
-        case Setting::Detail:
-            return detail;
-        case Setting::Software:
-            return software;
-        case Setting::Win:
-            return win;
-        case Setting::JPd:
-            return jpd;
-        case Setting::MSd:
-            return msd;
-        default:
-            return screen;
-    }
+    std::size_t place = TunewickPlace(setting);
+    return place < kTunewickOptionCount ? static_cast<Text&>(values[place]) : none_;
 }
 
 bool TunewickWrites::WriteTo(const char* settingsFile) const {

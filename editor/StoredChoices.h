@@ -4,20 +4,17 @@
 #include "../config/GameSettingsFile.h"
 
 struct StoredChoices {
-    SettingText<Setting::CardNo> cardNo;
-    SettingText<Setting::Detail> detail;
-    SettingText<Setting::Software> software;
-    SettingText<Setting::Win> win;
-    SettingText<Setting::JPd> jpd;
-    SettingText<Setting::MSd> msd;
-    SettingText<Setting::Screen> screen;
+    // Each key's value, in its place in kTunewickOptions.
+    FixedText<LongestTunewickOption()> values[kTunewickOptionCount];
 
-    // In the order CardNo, Detail, Software, Win, JPd, MSd, Screen.
     void Read(const char* settingsFile);
 
-    // The stored value of one of the seven keys.
+    // The stored value of one of the seven keys; an empty text for any other.
     const Text& Value(Setting setting) const;
     Text& Value(Setting setting);
+
+private:
+    FixedText<1> none_;
 };
 
 // One write into [Tunewick]: key and value are texts of the program.

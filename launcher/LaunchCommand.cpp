@@ -151,8 +151,8 @@ LaunchOutcome LaunchCommand::Build(BuildMode mode) {
     read(Setting::Icon, iconFile);  // a cut one is left empty: as a file without icons
     bool saveFolderWhole = read(Setting::Savedir, savedir);
     read(Setting::CommandLine, commandLine);
-    FixedText<LongestTunewickOption()> options[std::size(kTunewickOptions)];
-    for (std::size_t i = 0; i < std::size(kTunewickOptions); ++i) read(kTunewickOptions[i], options[i]);
+    FixedText<LongestTunewickOption()> options[kTunewickOptionCount];
+    for (std::size_t i = 0; i < kTunewickOptionCount; ++i) read(kTunewickOptions[i], options[i]);
 
     FixedText<kSaveFolderOptionCapacity> saveFolderOption;
     if (saveFolderWhole)

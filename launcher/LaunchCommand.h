@@ -17,18 +17,10 @@ enum class LaunchOutcome {
 inline constexpr char kSaveFolderSwitch[] = "-dir ";
 inline constexpr std::size_t kSaveFolderOptionCapacity = LiteralLength(kSaveFolderSwitch) + kMaxPath;
 
-// The items of the parameter string in their order; each is followed by one
-// blank when it is not empty. CommandLine comes last, with no blank after it.
-inline constexpr Setting kTunewickOptions[] = {Setting::CardNo, Setting::Detail, Setting::Software,
-                                               Setting::Win,    Setting::JPd,    Setting::MSd,
-                                               Setting::Screen};
-
-constexpr std::size_t LongestTunewickOption() {
-    std::size_t longest = 0;
-    for (Setting option : kTunewickOptions)
-        if (KeyOf(option).capacity > longest) longest = KeyOf(option).capacity;
-    return longest;
-}
+// The items of the parameter string in their order: ZPR, the save folder,
+// the [Tunewick] options (kTunewickOptions), CommandLine; each is followed
+// by one blank when it is not empty. CommandLine comes last, with no blank
+// after it.
 
 // Room for every item at its longest, so the parameter string is never cut.
 constexpr std::size_t ParameterCapacity() {

@@ -28,13 +28,13 @@ class SettingsModelTest : public testing::Test {
 protected:
     void Load(const char* edition, const Stored& values = {}) {
         StoredChoices stored;
-        stored.cardNo.Set(values.cardNo);
-        stored.detail.Set(values.detail);
-        stored.software.Set(values.software);
-        stored.win.Set(values.win);
-        stored.jpd.Set(values.jpd);
-        stored.msd.Set(values.msd);
-        stored.screen.Set(values.screen);
+        stored.Value(Setting::CardNo).Set(values.cardNo);
+        stored.Value(Setting::Detail).Set(values.detail);
+        stored.Value(Setting::Software).Set(values.software);
+        stored.Value(Setting::Win).Set(values.win);
+        stored.Value(Setting::JPd).Set(values.jpd);
+        stored.Value(Setting::MSd).Set(values.msd);
+        stored.Value(Setting::Screen).Set(values.screen);
         DialogTexts::ReadListTexts("", texts);  // no language file: the English texts
         model.Load(stored, FixedText<10>(edition), texts);
     }

@@ -75,8 +75,8 @@ void ReportSave(Report& report) {
         SettingsFinding(report, Code::StoredValueRewritten, write.setting, Quoted(before),
                         " is no option Tunewick offers for it: a save writes ", Quoted(write.value), ".");
     }
-    if (!screenWritten && !files.stored.screen.IsEmpty())
-        SettingsFinding(report, Code::StoredModeKept, Setting::Screen, Quoted(files.stored.screen),
+    if (!screenWritten && !files.stored.Value(Setting::Screen).IsEmpty())
+        SettingsFinding(report, Code::StoredModeKept, Setting::Screen, Quoted(files.stored.Value(Setting::Screen)),
                         " is a mode this edition does not offer: Tunewick shows no selection and a save keeps it.");
 }
 
