@@ -49,7 +49,7 @@ TEST(BadGameFolders, TunewicksLoadAndSave) {
             continue;
         }
         FixedText<20> screen;
-        ReadSetting(Setting::Screen, Program::Tunewick, screen, editor.settingsFile.Get());
+        ReadSetting(Setting::Screen, Program::Tunewick, screen, editor.files.settingsFile.Get());
         EXPECT_STREQ(screen.Get(), "-d 640x480x16");
         LaunchCommand command;
         ASSERT_EQ(command.Build(), LaunchOutcome::Ready);

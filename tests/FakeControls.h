@@ -3,9 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "../editor/DialogLoad.h"
 #include "../editor/RecordedChoices.h"
-#include "../editor/SettingsModel.h"
-#include "SettingsFileLocator.h"
 
 using FakeControls = RecordedChoices;
 
@@ -16,25 +15,23 @@ inline std::vector<std::string> Items(const RecordedList& list) {
     return items;
 }
 
-// Tunewick without its window: opens the game folder's settings as the
-// dialog does, on fake controls, and saves into the settings file.
+// A dialog window that takes everything and shows nothing.
+struct NoWindow : DialogWindow {
+    void SetWindowIcons(const char*) override {}
+    void SetCaption(const Text&) override {}
+    void SetLabel(int, const Text&) override {}
+};
+
+// Tunewick without its window: opens the game folder's files by the
+// dialog's own load sequence, on fake controls, and saves as it does.
 struct FakeEditor {
     FakeControls ui;
     SettingsModel model{ui.Controls()};
-    FixedText<kMaxPath> settingsFile;
+    DialogFiles files;
 
-    // Without a language file's texts, unless asked: the English ones.
-    void Open(bool withLanguageFile = false) {
-        SettingsFileLocator::Locate(kSettingsFilePattern, settingsFile);
-        FixedText<kMaxPath> languageFile;
-        if (withLanguageFile) SettingsFileLocator::Locate(kLanguageFilePattern, languageFile);
-        StoredChoices stored;
-        stored.Read(settingsFile.Get());
-        SettingText<Setting::QFV> edition;
-        ReadSetting(Setting::QFV, Program::Tunewick, edition, settingsFile.Get());
-        ListTexts texts;
-        DialogTexts::ReadListTexts(languageFile.Get(), texts);
-        model.Load(stored, edition, texts);
+    void Open() {
+        NoWindow window;
+        DialogLoad::Load(files, window, model);
     }
-    bool Save() { return model.Save().WriteTo(settingsFile.Get()); }
+    bool Save() { return model.Save().WriteTo(files.settingsFile.Get()); }
 };

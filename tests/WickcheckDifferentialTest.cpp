@@ -81,7 +81,7 @@ TEST(WickcheckDifferential, ForetellsTheLaunchAndTheModelOnGeneratedFolders) {
 
         // Tunewick: the model, loaded as the editor does, on lists that remember.
         FakeEditor editor;
-        editor.Open(true);
+        editor.Open();
         EXPECT_EQ(FactOf(*report, Group::Tunewick, "resolutions"), Joined(editor.ui.resolution));
         EXPECT_EQ(FactOf(*report, Group::Tunewick, "colour depths"), Joined(editor.ui.colourDepth));
 

@@ -31,48 +31,36 @@ void ReportIgnoredCandidates(Report& report, const char* pattern, CheckedFile fi
         &candidates);
 }
 
-// The keys each section of the settings file has, from the key table.
-const char* settingsKeyNames[std::size(kSettingsFile)];
-KnownSection settingsSections[8];
-std::size_t settingsSectionCount = 0;
+// The sections a file's tables name, each with its keys: built from the
+// tables the programs read the files by, so nothing is typed twice.
+struct KnownSections {
+    KnownSection sections[8];
+    std::size_t count = 0;
+    const char* names[64];
+    std::size_t nameCount = 0;
 
-void KnowSettingsSections() {
-    settingsSectionCount = 0;
-    std::size_t next = 0;
-    for (const SettingKey& key : kSettingsFile) {
-        KnownSection* section = nullptr;
-        for (std::size_t i = 0; i < settingsSectionCount; ++i)
-            if (std::strcmp(settingsSections[i].name, key.section) == 0) section = &settingsSections[i];
-        if (!section) {
-            // Keys of a section stand together in the table.
-            section = &settingsSections[settingsSectionCount++];
-            *section = KnownSection{key.section, &settingsKeyNames[next], 0};
+    // The keys of one section stand together in each table.
+    void Add(const char* section, const char* key) {
+        KnownSection* known = count ? &sections[count - 1] : nullptr;
+        if (!known || std::strcmp(known->name, section) != 0) {
+            known = &sections[count++];
+            *known = KnownSection{section, &names[nameCount], 0};
         }
-        settingsKeyNames[next++] = key.name;
-        ++section->keyCount;
+        names[nameCount++] = key;
+        ++known->keyCount;
     }
-}
+};
 
-// The keys of the language file, from the tables Tunewick reads them by.
-const char* labelNames[std::size(kLabels)];
-const char* dropdownNames[std::size(kListTextKeys)];
-const char* resolutionNames[std::size(kListTextKeys)];
-KnownSection languageSections[4];
+KnownSections settingsSections;
+KnownSections languageSections;
 
-void KnowLanguageSections() {
-    for (std::size_t i = 0; i < std::size(kLabels); ++i) labelNames[i] = kLabels[i].name;
-    std::size_t dropdowns = 0;
-    std::size_t depths = 0;
-    for (const ListTextKey& key : kListTextKeys) {
-        if (std::strcmp(key.section, "Dropdown") == 0)
-            dropdownNames[dropdowns++] = key.name;
-        else
-            resolutionNames[depths++] = key.name;
-    }
-    languageSections[0] = {kLabelSection, labelNames, std::size(kLabels)};
-    languageSections[1] = {"Dropdown", dropdownNames, dropdowns};
-    languageSections[2] = {"ResolutionsB", resolutionNames, depths};
-    languageSections[3] = {kCaptionSection, kCaptionKeys, std::size(kCaptionKeys)};
+void KnowSections() {
+    settingsSections = KnownSections{};
+    for (const SettingKey& key : kSettingsFile) settingsSections.Add(key.section, key.name);
+    languageSections = KnownSections{};
+    for (const LabelKey& label : kLabels) languageSections.Add(kLabelSection, label.name);
+    for (const ListTextKey& key : kListTextKeys) languageSections.Add(key.section, key.name);
+    for (const char* key : kCaptionKeys) languageSections.Add(kCaptionSection, key);
 }
 
 }  // namespace
@@ -127,13 +115,12 @@ bool LocateFiles(Report& report) {
 }
 
 void OutlineFiles(Report& report) {
-    KnowSettingsSections();
-    KnowLanguageSections();
+    KnowSections();
     if (!report.settingsFile.IsEmpty())
-        settingsOutline.Check(report.settingsFile.Get(), settingsSections, settingsSectionCount, CheckedFile::Settings,
-                              report.findings);
+        settingsOutline.Check(report.settingsFile.Get(), settingsSections.sections, settingsSections.count,
+                              CheckedFile::Settings, report.findings);
     if (!report.languageFile.IsEmpty())
-        languageOutline.Check(report.languageFile.Get(), languageSections, std::size(languageSections),
+        languageOutline.Check(report.languageFile.Get(), languageSections.sections, languageSections.count,
                               CheckedFile::Language, report.findings);
 }
 
