@@ -74,7 +74,7 @@ if [ "${1:-}" = "--photograph" ]; then
     fi
   fi
   # The prefix is whole by now: ending its programs cannot break it.
-  WINEPREFIX="$prefix" /usr/lib/wine/wineserver -k 2>/dev/null || true
+  "$root/scripts/wine-stop" "$prefix"
   wait || true
   exit $status
 fi
@@ -83,6 +83,8 @@ bash scripts/setup.sh
 cmake --preset windows-x86 >/dev/null
 cmake --build --preset windows-x86 --target Tunewick Runwick StandInGame >/dev/null
 
+# The folder is the demo's own: made anew from demo/ each time.
+[ -d "$game" ] && echo "Replacing the demo game folder of an earlier run: $game"
 rm -rf "$game"
 mkdir -p "$game"
 cp -r demo/. "$game/"
@@ -95,7 +97,7 @@ echo "Preparing Wine (the first time takes up to a minute)."
 : >"$log"
 "$root/scripts/wine-run" "$prefix" >>"$log" 2>&1
 # Whole now: end whatever an earlier, cut-off demo left running in it.
-WINEPREFIX="$prefix" /usr/lib/wine/wineserver -k 2>/dev/null || true
+"$root/scripts/wine-stop" "$prefix"
 
 if [ -n "${DISPLAY:-}" ]; then
   echo "Opening Tunewick; Save & Exit starts the stand-in game through Runwick."

@@ -27,7 +27,7 @@ make_wine_prefix() {
 
 # Ends what the tests left running; only ever in a prefix that is whole.
 stop_wine() {
-  WINEPREFIX="$PWD/build/$1/wineprefix" /usr/lib/wine/wineserver -k 2>/dev/null || true
+  scripts/wine-stop "$PWD/build/$1/wineprefix"
 }
 
 # wine-run removes only what it made itself: a prefix of one's own survives.
@@ -37,7 +37,8 @@ check_wine_run() {
   mkdir -p "$own/prefix/drive_c/users/player"
   echo "saved game" >"$own/prefix/drive_c/users/player/save.dat"
   touch "$own/prefix/system.reg"
-  if scripts/wine-run "$own/prefix" 2>/dev/null || [ ! -f "$own/prefix/drive_c/users/player/save.dat" ]; then
+  if scripts/wine-run "$own/prefix/" 2>/dev/null || [ ! -f "$own/prefix/drive_c/users/player/save.dat" ] ||
+     [ -e "$own/prefix.lock" ] || [ -e "$own/prefix/.lock" ]; then
     echo "wine-run: a prefix it did not make was not left as it was"
     rm -rf "$own"
     return 1
