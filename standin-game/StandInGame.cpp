@@ -4,7 +4,7 @@
 // what the game would receive.
 //
 // For tests, from the environment:
-//   STANDIN_GAME_REPORT   file to write "parameters=", "folder=" and, on
+//   STANDIN_GAME_REPORT   file to write "program=", "parameters=", "folder=" and, on
 //                         exit, "ended=" (Unix time in milliseconds) to;
 //                         it is replaced whole at each line
 //   STANDIN_GAME_SECONDS  close the window after this many seconds
@@ -54,7 +54,10 @@ void Report(const char* key, const char* value) {
     if (!file) return;
     std::fwrite(reportLines.Get(), 1, reportLines.Length(), file);
     std::fclose(file);
-    MoveFileExA(part.Get(), report.Get(), MOVEFILE_REPLACE_EXISTING);
+    // A reader holding the report open keeps it from being replaced: try
+    // again, so that no line is lost.
+    for (int tries = 0; !MoveFileExA(part.Get(), report.Get(), MOVEFILE_REPLACE_EXISTING) && tries < 100; ++tries)
+        Sleep(20);
 }
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -96,6 +99,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     char value[kMaxPath];
     if (GetEnvironmentVariableA("STANDIN_GAME_CAPTION", value, sizeof value)) caption.Set(value);
     if (GetEnvironmentVariableA("STANDIN_GAME_REPORT", value, sizeof value)) report.Set(value);
+    char program[kMaxPath];
+    program[GetModuleFileNameA(nullptr, program, sizeof program) % sizeof program] = '\0';
+    Report("program", program);
     Report("parameters", parameters.Get());
     Report("folder", folder.Get());
 

@@ -74,7 +74,9 @@ std::string Bitmap(unsigned width, unsigned height) {
 
 }  // namespace
 
-std::string MakeGeneratedFolder(const GameFolder& game, unsigned seed, const std::string& program) {
+std::string MakeGeneratedFolder(const GameFolder& game, unsigned seed, const std::string& program,
+                                std::vector<PlantedMistake>* planted) {
+    std::vector<PlantedMistake> mistakes;
     std::mt19937 random(seed);
     auto pick = [&random](std::size_t count) { return static_cast<std::size_t>(random() % count); };
     auto chance = [&random](unsigned percent) { return random() % 100 < percent; };
@@ -90,31 +92,50 @@ std::string MakeGeneratedFolder(const GameFolder& game, unsigned seed, const std
     const char* ends[] = {"\r\n", "\n", "\r"};
     std::string end = ends[pick(3)];
     std::string text = chance(20) ? "\xEF\xBB\xBF" : "";
-    if (chance(50)) text += "; Night Run's settings" + end;
+    std::size_t line = 1;
+    // Adds a line; where it is a mistake, the finding it must give.
+    auto add = [&](const std::string& lineText, const char* code = nullptr, const std::string& section = "",
+                   const std::string& key = "") {
+        if (code) mistakes.push_back({code, section, key, line});
+        text += lineText + end;
+        ++line;
+    };
+    if (!text.empty()) mistakes.push_back({"utf8-mark", "", "", 1});
+    if (chance(50)) add("; Night Run's settings");
     for (const char* section : {"Game", "Settings", "Tunewick", "Startup", "Icon"}) {
         if (chance(5)) continue;  // the whole section missing
-        text += std::string("[") + section + "]" + end;
+        if (line == 1 && !mistakes.empty()) mistakes.back().section = section;  // the section the mark hides
+        add(std::string("[") + section + "]");
         for (const Choice& choice : Sections(section)) {
             const std::string& value = choice.values[pick(choice.values.size())];
-            if (chance(10)) text += std::string(chance(50) ? "; " : "  # ") + choice.key + " as it was" + end;
+            if (chance(10)) add(std::string(chance(50) ? "; " : "  # ") + choice.key + " as it was");
             if (value == kNone) {
-                if (chance(5)) text += choice.key + end;  // a key without '=': its default
+                if (chance(5)) add(choice.key, "line-without-equals", section, choice.key);  // its default
                 continue;
             }
-            text += choice.key + std::string(chance(20) ? " = " : "=") + value + end;
-            if (chance(5)) text += choice.key + std::string("=doubled") + end;
+            const char* code = value == "true" || value == " True "       ? "flag-not-set"
+                               : value == "maxor" || value == "Ultra"      ? "edition-unknown"
+                               : value.find('\xC3') != std::string::npos ? "utf8-text"
+                                                                          : nullptr;
+            add(choice.key + std::string(chance(20) ? " = " : "=") + value, code, section, choice.key);
+            if (chance(5)) add(choice.key + std::string("=doubled"), "duplicate-key", section, choice.key);
         }
-        if (chance(5)) text += std::string(chance(50) ? "Unknwn=1" : "Detal=-w3d") + end;
+        if (chance(5)) {
+            const char* key = chance(50) ? "Unknwn" : "Detal";
+            add(std::string(key) + (key[0] == 'U' ? "=1" : "=-w3d"), "unknown-key", section, key);
+        }
     }
-    if (chance(10)) text += "[Game]" + end + "GameExe=other.exe" + end;
-    if (chance(10)) text += "[Extras]" + end + "Mod=1" + end;
-    if (chance(5)) text += "[Startp]" + end + "WinTitleOld=x" + end;
+    bool gameStands = text.find("[Game]") != std::string::npos;
+    if (chance(10)) add("[Game]", gameStands ? "duplicate-section" : nullptr, "Game"), add("GameExe=other.exe");
+    if (chance(10)) add("[Extras]", "unknown-section", "Extras"), add("Mod=1");
+    if (chance(5)) add("[Startp]", "misspelt-section", "Startp"), add("WinTitleOld=x");
     if (chance(2)) text += "; " + std::string(2 * 1024 * 1024, 'z') + end;  // past what the check reads
     // Now and then no settings file the programs can take.
     const std::string settingsFile = chance(2) ? "System/game.txt"
                                      : chance(2) ? "System/" + std::string(250 - game.Root().string().size(), 'n') + ".lxf"
                                                  : "System/game.lxf";
     game.Write(settingsFile, text);
+    if (planted && settingsFile == "System/game.lxf") *planted = mistakes;
     if (chance(5)) game.Write("System/second.lxf", "[Game]\r\nGameExe=other.exe\r\n");
 
     if (chance(60)) {

@@ -6,9 +6,20 @@
 // values valid and unknown, misspelt language keys, doubled sections and
 // keys, comments, every line end, a byte-order mark.
 #include <string>
+#include <vector>
 
 #include "GameFolder.h"
 
+// A mistake planted in the settings file, and the finding it must give.
+struct PlantedMistake {
+    std::string code;
+    std::string section;
+    std::string key;  // empty for a section's own
+    std::size_t line;
+};
+
 // Lays out the folder; program is copied in as the game's program,
-// game.exe. Returns the settings file's text, for a trace.
-std::string MakeGeneratedFolder(const GameFolder& game, unsigned seed, const std::string& program);
+// game.exe. Returns the settings file's text, for a trace; planted, where
+// given, gets the mistakes of a settings file the programs take.
+std::string MakeGeneratedFolder(const GameFolder& game, unsigned seed, const std::string& program,
+                                std::vector<PlantedMistake>* planted = nullptr);

@@ -233,8 +233,13 @@ TEST_F(TunewickTest, AFailedSaveIsReportedAndTheChoicesStay) {
                            game.FullPath("System\\"));
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     for (int i = 0; i < 100 && IsWindow(box); ++i) Sleep(50);
-    EXPECT_TRUE(tunewick->Running()) << "the dialog stays open";
     EXPECT_TRUE(IsChecked(Control(dialog, IDC_WINDOWED)));
+    // The dialog stays open: a second save shows the box again.
+    PostClick(dialog, IDOK);
+    box = tunewick->WaitForDialog(10000, dialog);
+    ASSERT_NE(box, nullptr) << "the dialog stays open";
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    for (int i = 0; i < 100 && IsWindow(box); ++i) Sleep(50);
     EXPECT_FALSE(std::filesystem::exists(game.Root() / "System" / "game.lxf"));
     PostClick(dialog, IDCANCEL);
     ExpectClosed();

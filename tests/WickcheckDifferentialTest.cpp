@@ -62,10 +62,22 @@ TEST(WickcheckDifferential, ForetellsTheLaunchAndTheModelOnGeneratedFolders) {
     for (unsigned seed = 0; seed < folders; ++seed) {
         GameFolder game;
         game.Write("program", "");
-        std::string settings = MakeGeneratedFolder(game, seed, game.FullPath("program"));
+        std::vector<PlantedMistake> planted;
+        std::string settings = MakeGeneratedFolder(game, seed, game.FullPath("program"), &planted);
         SCOPED_TRACE("seed " + std::to_string(seed) + ":\n" + settings.substr(0, 2000));
         auto report = std::make_unique<Report>();
         GameFolderCheck::Run(*report);
+        // Each mistake planted is found, with its code, on its key and line.
+        for (const PlantedMistake& mistake : planted) {
+            bool found = false;
+            for (std::size_t i = 0; i < report->findings.Count(); ++i) {
+                const Finding& f = report->findings[i];
+                found = found || (f.kind->code == mistake.code && f.section.Get() == mistake.section &&
+                                  f.key.Get() == mistake.key && f.line == mistake.line);
+            }
+            EXPECT_TRUE(found) << mistake.code << " [" << mistake.section << "] " << mistake.key << ", line "
+                               << mistake.line;
+        }
 
         int exitStatus = 0;
         for (std::size_t i = 0; i < report->findings.Count(); ++i) {
