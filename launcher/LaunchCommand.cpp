@@ -23,9 +23,8 @@ bool IsSeparator(char c) {
     return c == '\\' || c == '/';
 }
 
-// A name the platform keeps as its own short name: at most eight characters,
-// then at most a dot and three, none of them a blank or one that short names
-// forbid. Characters past ASCII depend on the code page: not known here.
+}  // namespace
+
 bool IsValidShortName(const Text& name) {
     const char* dot = nullptr;
     for (const char* c = name.Get(); *c; ++c) {
@@ -40,6 +39,8 @@ bool IsValidShortName(const Text& name) {
     std::size_t extension = dot ? name.Length() - base - 1 : 0;
     return base >= 1 && base <= 8 && (!dot || (extension >= 1 && extension <= 3));
 }
+
+namespace {
 
 // The option Runwick will pass for a folder it is to make, as exactly as can
 // be known before it exists: the short form of the part that exists, then

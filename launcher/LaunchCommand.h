@@ -46,6 +46,11 @@ bool NamesAProgram(const char* path);
 // extension where it would, so that the path names what it will start.
 void AddProgramExtension(Text& path);
 
+// A name the platform keeps as its own short name: at most eight characters,
+// then at most a dot and three, none of them a blank or one that short names
+// forbid. Characters past ASCII depend on the code page: not known here.
+bool IsValidShortName(const Text& name);
+
 // What became of Savedir.
 enum class SaveFolder {
     NotSet,             // empty: no option

@@ -301,6 +301,18 @@ TEST(LaunchCommand, FullPathsTooLongForThePlatformAreRefused) {
     EXPECT_EQ(launch.outcome, LaunchOutcome::GamePathUnusable);
 }
 
+// Where the new save folder's name is a valid short name, the platform keeps
+// it as it is, and -dir is foretold exactly.
+TEST(LaunchCommand, ValidShortNames) {
+    const std::pair<const char*, bool> rows[] = {
+        {"Saves", true},       {"SaveGame", true},   {"SaveGames", false},    {"12345678.123", true},
+        {"saves.data", false}, {"a.b.c", false},     {".sav", false},         {"saves.", false},
+        {"my saves", false},   {"a|b", false},       {"a+b", false},          {"a~1_$!", true},
+        {"Spiel\xE4", false},  {"a.b", true},        {"", false},             {"12345678.", false},
+    };
+    for (const auto& [name, valid] : rows) EXPECT_EQ(IsValidShortName(FixedText<16>(name)), valid) << name;
+}
+
 #ifndef _WIN32
 // On a code page of ASCII alone, with no short names to fall back on, a
 // folder named in another script is one no path can name: Runwick reads and

@@ -40,8 +40,9 @@ public:
     void ShowError(const char* message) override { errors.push_back(message); }
     void DescribeError(unsigned long error, Text& reason) override {
         // The system's texts as the platform hands them out: inserts unfilled.
-        const char* reasons[] = {"?", "Access is denied.", "Bad EXE format for %1.", "%1!s! or %12 is 100%% %"};
-        reason.Set(reasons[error == 5 ? 1 : error == 193 ? 2 : error == 7 ? 3 : 0]);
+        const char* reasons[] = {"?", "Access is denied.", "Bad EXE format for %1.", "%1!s! or %12 is 100%% %",
+                                 "%9, %0 and %10x%1!d"};
+        reason.Set(reasons[error == 5 ? 1 : error == 193 ? 2 : error == 7 ? 3 : error == 8 ? 4 : 0]);
     }
     WindowHandle FindGameWindow(const char* caption) override {
         steps.push_back(std::string("find ") + caption);
@@ -201,6 +202,10 @@ TEST(LaunchSupervisor, EachFaultIsOneBoxAndNothingElseHappens) {
          "Game Executable Could Not Be Started: Bad EXE format for C:\\Night Run\\night.exe."},
         {LaunchOutcome::Ready, false, 7,
          "Game Executable Could Not Be Started: C:\\Night Run\\night.exe or C:\\Night Run\\night.exe is 100%% %"},
+        // Every digit names an insert but 0; a number ends at its last digit; a format without its end stays.
+        {LaunchOutcome::Ready, false, 8,
+         "Game Executable Could Not Be Started: C:\\Night Run\\night.exe, %0 and C:\\Night Run\\night.exexC:\\Night "
+         "Run\\night.exe!d"},
     };
     for (const ReportCase& c : cases) {
         SCOPED_TRACE(c.message);

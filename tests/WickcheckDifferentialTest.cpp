@@ -97,13 +97,32 @@ TEST(WickcheckDifferential, ForetellsTheLaunchAndTheModelOnGeneratedFolders) {
         EXPECT_EQ(FactOf(*report, Group::Tunewick, "resolutions"), Joined(editor.ui.resolution));
         EXPECT_EQ(FactOf(*report, Group::Tunewick, "colour depths"), Joined(editor.ui.colourDepth));
 
+        // Tunewick after a save.
+        SettingText<Setting::LaunchExe> launchExe;
+        const std::map<DialogLoad::AfterSave, std::string> afterSave = {
+            {DialogLoad::AfterSave::OpensNothing, "opens nothing (RunGame is not TRUE)"},
+            {DialogLoad::AfterSave::LaunchExeCut, "opens nothing: LaunchExe is too long for its key"},
+            {DialogLoad::AfterSave::LaunchExeEmpty, "opens nothing: LaunchExe is empty"},
+            {DialogLoad::AfterSave::LaunchExeFolder, "opens nothing: LaunchExe names a folder"}};
+        auto after = DialogLoad::ProgramAfterSave(editor.files.settingsFile.Get(), launchExe);
+        std::string expected = after == DialogLoad::AfterSave::OpensLaunchExe ? "opens \"" + std::string(launchExe.Get())
+                                                                              : afterSave.at(after);
+        EXPECT_EQ(FactOf(*report, Group::Tunewick, "after Save & Exit").substr(0, expected.size()), expected);
+
         // Runwick: its command, built for a launch once the check is done.
         LaunchCommand launch;
         LaunchOutcome outcome = launch.Build();
         std::string start = FactOf(*report, Group::Runwick, "start");
         if (outcome != LaunchOutcome::Ready) {
             EXPECT_EQ(start, "nothing: Runwick shows \"" + kBoxes.at(outcome) + "\"");
+            EXPECT_EQ(FactOf(*report, Group::Runwick, "working folder"), "<no fact>") << "nothing more of Runwick";
             continue;
+        }
+        std::string saves = FactOf(*report, Group::Runwick, "save folder");
+        if (launch.saveFolder == SaveFolder::NotSet) {
+            EXPECT_EQ(saves, "none (Savedir is empty): no -dir");
+        } else if (launch.saveFolder != SaveFolder::Passed) {
+            EXPECT_EQ(saves, "left out: no -dir");
         }
         EXPECT_EQ(start.substr(0, launch.executablePath.Length() + 1), launch.executablePath.Get() + std::string(" "));
         // Marked where the platform names a new folder only when it makes it.
