@@ -60,7 +60,6 @@ SaveFolder ForetellSaveFolderOption(const Text& fullPath, Text& option) {
     FixedText<kMaxPath> shortPath;
     if (!platform::ShortPath(parent.Get(), shortPath)) return SaveFolder::NotAFolder;
     // A blank in the part that exists stays, whatever short name the new folder gets.
-    option.Clear();
     if (HasBlank(shortPath)) return SaveFolder::ShortFormHasBlank;
     bool whole = shortPath.Append(name) && shortPath.Append(path + end);
     option.Set(kSaveFolderSwitch);
