@@ -6,9 +6,33 @@
 #include "../config/GameFolderName.h"
 #include "../config/SettingsFileLocator.h"
 #include "../editor/DialogTexts.h"
-#include "CheckSteps.h"
+#include "GameFolderCheck.h"
 
 namespace GameFolderCheck {
+
+// Kept for the process's life, as in the programs.
+FileOutline settingsOutline;
+FileOutline languageOutline;
+
+void Run(Report& report) {
+    // Nothing of an earlier check in the same process stays: no line of its files.
+    settingsOutline.Clear();
+    languageOutline.Clear();
+    if (!NameGameFolder(report)) return;
+    LocateFiles(report);
+    OutlineFiles(report);
+    CheckSettingsKeys(report);
+    CheckLanguageKeys(report);
+    CheckRunwick(report);
+    CheckTunewick(report);
+}
+
+Finding* AddSettingsFinding(Report& report, Code code, Setting setting) {
+    const SettingKey& key = KeyOf(setting);
+    return report.findings.Add(code, CheckedFile::Settings, key.section, key.name,
+                               settingsOutline.LineOf(key.section, key.name));
+}
+
 namespace {
 
 struct Candidates {

@@ -4,7 +4,7 @@
 
 #include "../config/ProfileStore.h"
 #include "../editor/DialogTexts.h"
-#include "CheckSteps.h"
+#include "GameFolderCheck.h"
 
 namespace GameFolderCheck {
 namespace {

@@ -3,7 +3,7 @@
 #include "../launcher/LaunchCommand.h"
 #include "../launcher/LaunchSupervisor.h"
 #include "CheckPlatform.h"
-#include "CheckSteps.h"
+#include "GameFolderCheck.h"
 
 namespace GameFolderCheck {
 namespace {

@@ -7,7 +7,7 @@
 #include "../editor/RecordedChoices.h"
 #include "../launcher/LaunchCommand.h"
 #include "CheckPlatform.h"
-#include "CheckSteps.h"
+#include "GameFolderCheck.h"
 
 namespace GameFolderCheck {
 namespace {

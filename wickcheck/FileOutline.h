@@ -24,7 +24,7 @@ public:
                Findings& findings);
 
     // The line of the first key of that name in the first section of that
-    // name; 0 when it is not there.
+    // name (of the section's heading for the key ""); 0 when it is not there.
     std::size_t LineOf(const char* section, const char* key) const;
 
     // Forgets the file: no lines known.
@@ -39,6 +39,7 @@ public:
     static constexpr std::size_t kMostBytes = 2 * 1024 * 1024;
 
 private:
+    struct Walk;
     struct Entry {
         FixedText<64> section;
         FixedText<64> key;
@@ -50,6 +51,3 @@ private:
     bool utf16_ = false;
 };
 
-// The known name nearest to name, letter case aside, when it is near enough
-// to be a misspelling of it; null otherwise.
-const char* NearestName(const char* name, const char* const* names, std::size_t count);

@@ -8,50 +8,56 @@
 
 enum class Level { Note, Warning, Error };
 
-// Every kind of finding; a mistyped one does not build.
+// Every kind of finding, once: its name here, its code as printed, its level
+// and its advice to the author. A few kinds are found at a lower level where
+// less is lost; the table holds the highest.
+// clang-format off
+#define WICKCHECK_FINDINGS(X) \
+    X(SettingsFileMissing, "settings-file-missing", Error, "Put the game settings file (a .lxf file) into the System folder below the game folder.") \
+    X(SettingsPathTooLong, "settings-path-too-long", Error, "Move the game to a folder with a shorter path.") \
+    X(SettingsFileIgnored, "settings-file-ignored", Warning, "Keep one .lxf file in System: both programs take the first the search returns.") \
+    X(LanguageFileMissing, "language-file-missing", Note, "Add a .lng file to System to translate Tunewick's texts.") \
+    X(LanguageFileIgnored, "language-file-ignored", Warning, "Keep one .lng file in System: Tunewick takes the first the search returns.") \
+    X(FileTooLarge, "file-too-large", Warning, "Keep the file small: only its first part was checked for misspelt or doubled keys.") \
+    X(DuplicateSection, "duplicate-section", Warning, "Merge the two sections: the programs read only the first.") \
+    X(DuplicateKey, "duplicate-key", Warning, "Remove one of them: the programs read only the first.") \
+    X(UnknownKey, "unknown-key", Warning, "Check the spelling: neither program reads this key.") \
+    X(UnknownSection, "unknown-section", Note, "Neither program reads this section; fine if the game itself does.") \
+    X(MisspeltSection, "misspelt-section", Warning, "Check the spelling: neither program reads this section.") \
+    X(LineWithoutEquals, "line-without-equals", Warning, "Write the key as Key=value: without '=' the programs take the default.") \
+    X(ValueCut, "value-cut", Warning, "Shorten the value to what the key holds.") \
+    X(PathCut, "path-cut", Error, "Shorten the path to what the key holds: a cut path names another file.") \
+    X(DefaultUsed, "default-used", Note, "Set the key to make the value your own.") \
+    X(FlagNotSet, "flag-not-set", Warning, "Write TRUE in capitals, nothing else: only that counts as set.") \
+    X(GameExeEmpty, "game-exe-empty", Error, "Name the game's executable in [Game] GameExe.") \
+    X(GameExeMissing, "game-exe-missing", Error, "Point [Game] GameExe at the game's executable, relative to the game folder.") \
+    X(GameExeNotProgram, "game-exe-not-program", Error, "Point [Game] GameExe at the game's program (.exe).") \
+    X(GamePathUnusable, "game-path-unusable", Error, "Make [Game] GamePath an existing folder, relative to the game folder, or leave it empty.") \
+    X(SaveFolderLeftOut, "save-folder-left-out", Warning, "Make [Settings] Savedir a folder Runwick can create, without blanks in its path, or leave it empty.") \
+    X(WindowTitleEmpty, "window-title-empty", Warning, "Write the caption of the game's main window in [Startup] WinTitleOld.") \
+    X(IconNone, "icon-none", Warning, "Point [Icon] Icon at an .ico file, or set IC to FALSE.") \
+    X(EditionUnknown, "edition-unknown", Warning, "Write one of Plenn, Varo, Tessi, Maxor in [Settings] QFV, letter case as here.") \
+    X(StoredValueRewritten, "stored-value-rewritten", Warning, "Store one of the options Tunewick offers, or leave the key empty.") \
+    X(StoredModeKept, "stored-mode-kept", Note, "The edition does not offer this mode: Tunewick shows no resolution and keeps it.") \
+    X(PictureNone, "picture-none", Note, "Name a Windows bitmap in [Settings] SettingsPic to fill Tunewick's picture frame.") \
+    X(PictureMissing, "picture-missing", Warning, "Point [Settings] SettingsPic at a .bmp file, relative to the game folder.") \
+    X(PictureNotBitmap, "picture-not-bitmap", Warning, "Save the picture as a Windows bitmap (.bmp).") \
+    X(PictureStretched, "picture-stretched", Note, "Give the picture the frame's shape, as the message says, to show it unstretched.") \
+    X(WindowIconNone, "window-icon-none", Warning, "Point [Settings] SIcon at an .ico file, or set SI to FALSE.") \
+    X(LaunchExeEmpty, "launch-exe-empty", Warning, "Name the program to open after saving in [Settings] LaunchExe, or set RunGame to FALSE.") \
+    X(LaunchExeNotFound, "launch-exe-not-found", Warning, "Point [Settings] LaunchExe at a file in the game folder (the shell may find a program elsewhere).") \
+    X(FolderNotInCodePage, "folder-not-in-code-page", Error, "Name the game's folders with letters of the players' code page, or let Windows keep 8.3 names on the drive.") \
+    X(Utf8Mark, "utf8-mark", Error, "Save the file without the UTF-8 mark: in the code page of its language, or as UTF-16.") \
+    X(Utf8Text, "utf8-text", Warning, "Save the file in the code page of its language, for example Windows-1252 for Western European languages or Windows-1251 for Cyrillic.")
+// clang-format on
+
+// A mistyped kind does not build.
 enum class Code {
-    SettingsFileMissing,
-    SettingsPathTooLong,
-    SettingsFileIgnored,
-    LanguageFileMissing,
-    LanguageFileIgnored,
-    FileTooLarge,
-    DuplicateSection,
-    DuplicateKey,
-    UnknownKey,
-    UnknownSection,
-    MisspeltSection,
-    LineWithoutEquals,
-    ValueCut,
-    PathCut,
-    DefaultUsed,
-    FlagNotSet,
-    GameExeEmpty,
-    GameExeMissing,
-    GameExeNotProgram,
-    GamePathUnusable,
-    SaveFolderLeftOut,
-    WindowTitleEmpty,
-    IconNone,
-    EditionUnknown,
-    StoredValueRewritten,
-    StoredModeKept,
-    PictureNone,
-    PictureMissing,
-    PictureNotBitmap,
-    PictureStretched,
-    WindowIconNone,
-    LaunchExeEmpty,
-    LaunchExeNotFound,
-    FolderNotInCodePage,
-    Utf8Mark,
-    Utf8Text,
-    Count  // no finding: how many kinds there are
+#define WICKCHECK_CODE(id, code, level, advice) id,
+    WICKCHECK_FINDINGS(WICKCHECK_CODE)
+#undef WICKCHECK_CODE
 };
 
-// Each kind with its code as printed, its level and its advice to the author.
-// A few kinds are found at a lower level where less is lost; the table holds
-// the highest.
 struct FindingKind {
     Code id;
     const char* code;

@@ -2,6 +2,7 @@
 // A finding's message or a fact's line, composed from its parts in one call:
 // texts, quoted texts and counts.
 #include <cstddef>
+#include <cstdio>
 
 #include "../config/FixedText.h"
 
@@ -26,7 +27,11 @@ inline void AppendPart(Text& out, Quoted quoted) {
     out.Append(quoted.text);
     out.Append("\"");
 }
-void AppendPart(Text& out, Count count);
+inline void AppendPart(Text& out, Count count) {
+    char digits[24];
+    std::snprintf(digits, sizeof digits, "%zu", count.number);
+    out.Append(digits);
+}
 
 // Sets out to the parts, one after the other.
 template <typename... Parts>

@@ -16,15 +16,8 @@ Text& Report::Add(Group group, const char* label) {
 namespace {
 
 const char* LevelName(Level level) {
-    switch (level) {
-        case Level::Error:
-            return "error";
-        case Level::Warning:
-            return "warning";
-        case Level::Note:
-            return "note";
-    }
-    return "";
+    constexpr const char* kNames[] = {"note", "warning", "error"};  // in the order of Level
+    return kNames[static_cast<int>(level)];
 }
 
 const char* FileName(const Report& report, CheckedFile file) {
@@ -92,17 +85,8 @@ void PrintJsonString(const char* text) {
 }
 
 const char* GroupName(Group group) {
-    switch (group) {
-        case Group::SettingsFile:
-            return "settingsFile";
-        case Group::LanguageFile:
-            return "languageFile";
-        case Group::Runwick:
-            return "runwick";
-        case Group::Tunewick:
-            return "tunewick";
-    }
-    return "";
+    constexpr const char* kNames[] = {"settingsFile", "languageFile", "runwick", "tunewick"};  // in the order of Group
+    return kNames[static_cast<int>(group)];
 }
 
 }  // namespace
@@ -138,37 +122,35 @@ void PrintBrief(const Report& report) {
     }
 }
 
+// Prints before, then the text as a JSON string.
+void PrintJsonField(const char* before, const char* text) {
+    std::fputs(before, stdout);
+    PrintJsonString(text);
+}
+
 void PrintJson(const Report& report) {
-    std::printf("{\n  \"gameFolder\": ");
-    PrintJsonString(report.gameFolder.Get());
-    std::printf(",\n  \"settingsFile\": ");
-    PrintJsonString(report.settingsFile.Get());
-    std::printf(",\n  \"languageFile\": ");
-    PrintJsonString(report.languageFile.Get());
+    PrintJsonField("{\n  \"gameFolder\": ", report.gameFolder.Get());
+    PrintJsonField(",\n  \"settingsFile\": ", report.settingsFile.Get());
+    PrintJsonField(",\n  \"languageFile\": ", report.languageFile.Get());
     std::printf(",\n  \"facts\": [");
     for (std::size_t i = 0; i < report.FactCount(); ++i) {
         const Fact& fact = report.FactAt(i);
-        std::printf("%s\n    {\"group\": \"%s\", \"label\": ", i ? "," : "", GroupName(fact.group));
-        PrintJsonString(fact.label);
-        std::printf(", \"value\": ");
-        PrintJsonString(fact.value.Get());
+        std::printf("%s\n    {\"group\": \"%s\"", i ? "," : "", GroupName(fact.group));
+        PrintJsonField(", \"label\": ", fact.label);
+        PrintJsonField(", \"value\": ", fact.value.Get());
         std::printf("}");
     }
     std::printf("\n  ],\n  \"findings\": [");
     const Findings& findings = report.findings;
     for (std::size_t i = 0; i < findings.Count(); ++i) {
         const Finding& f = findings[i];
-        std::printf("%s\n    {\"level\": \"%s\", \"code\": \"%s\", \"file\": ", i ? "," : "", LevelName(f.level),
-                    f.kind->code);
-        PrintJsonString(FileName(report, f.file));
-        std::printf(", \"section\": ");
-        PrintJsonString(f.section.Get());
-        std::printf(", \"key\": ");
-        PrintJsonString(f.key.Get());
-        std::printf(", \"line\": %zu, \"message\": ", f.line);
-        PrintJsonString(f.message.Get());
-        std::printf(", \"advice\": ");
-        PrintJsonString(f.kind->advice);
+        std::printf("%s\n    {\"level\": \"%s\", \"code\": \"%s\"", i ? "," : "", LevelName(f.level), f.kind->code);
+        PrintJsonField(", \"file\": ", FileName(report, f.file));
+        PrintJsonField(", \"section\": ", f.section.Get());
+        PrintJsonField(", \"key\": ", f.key.Get());
+        std::printf(", \"line\": %zu", f.line);
+        PrintJsonField(", \"message\": ", f.message.Get());
+        PrintJsonField(", \"advice\": ", f.kind->advice);
         std::printf("}");
     }
     std::printf("\n  ],\n  \"summary\": {\"errors\": %zu, \"warnings\": %zu, \"notes\": %zu, \"exitStatus\": %d}\n}\n",
