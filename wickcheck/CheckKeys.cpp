@@ -20,28 +20,6 @@ bool LooksLikeTrue(const Text& value) {
     return *v == '\0';
 }
 
-// Whether the text holds UTF-8 sequences and nothing else past ASCII: text
-// saved as UTF-8, which the programs show in the ANSI code page. A text in
-// a code page seldom reads as UTF-8. A sequence cut at the end still counts.
-bool IsUtf8Text(const Text& value) {
-    bool sequence = false;
-    for (const unsigned char* c = reinterpret_cast<const unsigned char*>(value.Get()); *c;) {
-        std::size_t more = *c < 0x80 ? 0 : (*c >= 0xC2 && *c <= 0xDF) ? 1 : (*c >= 0xE0 && *c <= 0xEF) ? 2
-                         : (*c >= 0xF0 && *c <= 0xF4) ? 3 : 4;
-        if (more == 4) return false;
-        ++c;
-        for (; more > 0 && *c; --more, ++c)
-            if ((*c & 0xC0) != 0x80) return false;
-        sequence = sequence || c[-1] >= 0x80;
-    }
-    return sequence;
-}
-
-void SayUtf8Text(Text& message, const Text& value) {
-    Say(message, "The value is UTF-8 text: a player on code page ", Count{platform::AnsiCodePage()}, " reads ",
-        Quoted(value), ".");
-}
-
 // "[Section] " and the value as read, the default where the key is missing.
 void DescribeRead(Text& line, const char* section, ValueState state, const Text& value, const char* fallback,
                   std::size_t capacity) {
@@ -77,11 +55,9 @@ void CheckLanguageKey(Report& report, const char* section, const char* name, con
     DialogTexts::ReadText(section, name, english, value, file);  // as Tunewick shows it
     if (state == ValueState::Whole && value.Length() < whole) state = ValueState::Cut;
     DescribeRead(report.Add(Group::LanguageFile, name), section, state, value, english, kLanguageTextCapacity);
-    std::size_t line = languageOutline.LineOf(section, name);
-    if (state != ValueState::Missing && !languageOutline.Utf16() && IsUtf8Text(value))
-        SayUtf8Text(report.findings.Add(Code::Utf8Text, CheckedFile::Language, section, name, line)->message, value);
     if (state != ValueState::Cut) return;
-    Say(report.findings.Add(Code::ValueCut, CheckedFile::Language, section, name, line)->message,
+    Say(report.findings.Add(Code::ValueCut, CheckedFile::Language, section, name, languageOutline.LineOf(section, name))
+            ->message,
         "The text is longer than ", Count{kLanguageTextCapacity - 1}, " characters: Tunewick shows ", Quoted(value),
         ".");
 }
@@ -102,8 +78,6 @@ void CheckSettingsKeys(Report& report) {
         else
             DescribeRead(line, key.section, state, value, key.tunewickFallback, key.capacity);
         if (report.settingsFile.IsEmpty()) continue;
-        if (state != ValueState::Missing && !settingsOutline.Utf16() && IsUtf8Text(value))
-            SayUtf8Text(AddSettingsFinding(report, Code::Utf8Text, key.setting)->message, value);
         if (state == ValueState::Missing) {
             Finding* f = report.findings.Add(Code::DefaultUsed, CheckedFile::Settings, key.section, key.name);
             if (defaultsDiffer)

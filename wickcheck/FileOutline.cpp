@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "../config/AsciiCase.h"
+#include "../config/Platform.h"
 #include "../config/ProfileText.h"
 #include "CheckPlatform.h"
 #include "Message.h"
@@ -66,6 +67,23 @@ const char* Nearest(const char* name, const Name* names, std::size_t count, cons
     std::size_t length = std::strlen(name);
     std::size_t allowed = length < 6 ? 1 : length / 3;
     return nearest && best > 0 && best <= allowed ? nearest : nullptr;
+}
+
+// Whether the text holds UTF-8 sequences and nothing else past ASCII: text
+// saved as UTF-8, which the programs show in the ANSI code page. A text in
+// a code page seldom reads as UTF-8.
+bool IsUtf8Text(std::string_view text) {
+    bool sequence = false;
+    for (std::size_t i = 0; i < text.size();) {
+        unsigned char c = static_cast<unsigned char>(text[i++]);
+        std::size_t more = c < 0x80 ? 0 : (c >= 0xC2 && c <= 0xDF) ? 1 : (c >= 0xE0 && c <= 0xEF) ? 2
+                         : (c >= 0xF0 && c <= 0xF4) ? 3 : 4;
+        if (more == 4 || i + more > text.size()) return false;
+        for (; more > 0; --more)
+            if ((static_cast<unsigned char>(text[i++]) & 0xC0) != 0x80) return false;
+        sequence = sequence || c >= 0x80;
+    }
+    return sequence;
 }
 
 // "Neither program reads ...", with the name the author likely meant where there is one.
@@ -145,6 +163,13 @@ struct FileOutline::Walk {
         if (read && !line.hasValue)
             Say(findings.Add(Code::LineWithoutEquals, file, section->name, key.Get(), line.number)->message,
                 "The line has no '=': the programs read the key's default.");
+        if (read && !outline.utf16_ && IsUtf8Text(line.value)) {
+            FixedText<256> value;
+            value.Append(line.value.data(), line.value.size());
+            Say(findings.Add(Code::Utf8Text, file, section->name, key.Get(), line.number)->message,
+                "The value is UTF-8 text: a player on code page ", Count{platform::AnsiCodePage()}, " reads ",
+                Quoted(value), ".");
+        }
         if (read) return;
         const char* nearest = Nearest<const char*>(key.Get(), section->keys, section->keyCount,
                                                    [](const char* const& k) { return k; });
@@ -181,8 +206,8 @@ bool FileOutline::Check(const char* path, const KnownSection* known, std::size_t
     utf16_ = encoding != profile_text::Encoding::Bytes;
     if (utf16_) text = std::string_view(fileText, profile_text::NarrowUtf16(bytes, encoding, fileText));
 
-    Walk walk{*this, known, knownCount, file, findings};
-    walk.utf8Mark = !utf16_ && bytes.substr(0, 3) == "\xEF\xBB\xBF";
+    bool utf8Mark = !utf16_ && bytes.substr(0, 3) == "\xEF\xBB\xBF";
+    Walk walk{*this, known, knownCount, file, findings, nullptr, false, utf8Mark, false, {}};
     profile_text::ForEachLine(
         text,
         [](const profile_text::OutlineLine& line, void* context) {
