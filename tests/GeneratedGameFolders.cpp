@@ -141,7 +141,8 @@ std::string MakeGeneratedFolder(const GameFolder& game, unsigned seed, const std
     if (chance(60)) {
         std::string language = "[Titlebar]" + end + "PreTitle=" + (chance(50) ? "Setup:" : "") + end +
                                 "PostTitle=" + (chance(50) ? "Settings" : "") + end + "[TextB]" + end +
-                                (chance(30) ? "HardwareAcceleration=Hardware" : "OK=&Save") + end + "[Dropdown]" + end +
+                                (chance(30) ? "HardwareAcceleration=Hardware" : "OK=&Save") + end +
+                                (chance(30) ? "DisableJoy=&Stick aus" : "DisableJoy=&Joypad aus") + end + "[Dropdown]" + end +
                                 "Primary=" + (chance(20) ? std::string(120, 'P') : "First card") + end +
                                 "[ResolutionsB]" + end + "32Bit=32 Bit Farbe" + end;
         game.Write("System/english.lng", language);

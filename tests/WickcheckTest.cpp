@@ -65,9 +65,11 @@ Codes Check(const GameFolder&, std::size_t* firstLine = nullptr, int* exitStatus
     if (report->settingsFile.IsEmpty()) {
         EXPECT_STREQ(report->FactAt(0).value.Get(), "none") << "the settings file taken";
     }
-    for (std::size_t i = 0; i < report->findings.Count(); ++i)
-        if (report->settingsFile.IsEmpty() && report->findings[i].file == CheckedFile::Settings)
+    for (std::size_t i = 0; i < report->findings.Count(); ++i) {
+        if (report->settingsFile.IsEmpty() && report->findings[i].file == CheckedFile::Settings) {
             EXPECT_EQ(report->findings[i].line, 0u) << "no file, no line: " << report->findings[i].message.Get();
+        }
+    }
     Codes codes;
     for (std::size_t i = 0; i < report->findings.Count(); ++i) codes.insert(report->findings[i].kind->code);
     if (firstLine) *firstLine = report->findings.Count() ? report->findings[0].line : 0;
@@ -158,6 +160,11 @@ TEST(Wickcheck, TheDemoFolderAndItsMistakes) {
         {"a UTF-8 title", "System/nightrun.lxf", "Title=Night Run", "Title=Nacht \xC3\x84rger", {"utf8-text"}, 5, 1},
         {"a UTF-8 language text", "System/english.lng", "=&Windowed Mode", "=&Fenstermodus \xC3\xA4",
          {"utf8-text"}, 16},
+        // Alt letters: letter case aside, "&&" no mark.
+        {"two texts marking J for Alt", "System/english.lng", "=Disable &Mouse", "=Disable Mouse (&j)",
+         {"mnemonic-clash"}, 20},
+        {"a letter no other text marks", "System/english.lng", "=Disable &Mouse", "=&Disable Mouse", {}},
+        {"a doubled & before a free letter", "System/english.lng", "=Disable &Mouse", "=Disable &&Joypad &Mouse", {}},
         {"a Windows-1252 language text", "System/english.lng", "=&Windowed Mode", "=&Fenstermodus \xE4 \xC4\xA9",
          {}},
     };

@@ -25,6 +25,7 @@ void Run(Report& report) {
     CheckLanguageKeys(report);
     CheckRunwick(report);
     CheckTunewick(report);
+    CheckTexts(report);
 }
 
 Finding* AddSettingsFinding(Report& report, Code code, Setting setting) {

@@ -39,5 +39,7 @@ void CheckLanguageKeys(Report& report);
 // CheckRunwick.cpp, CheckTunewick.cpp: what each program will do.
 void CheckRunwick(Report& report);
 void CheckTunewick(Report& report);
+// CheckTexts.cpp: Tunewick's texts as its dialog shows them.
+void CheckTexts(Report& report);
 
 }  // namespace GameFolderCheck
