@@ -30,6 +30,20 @@ bool BitmapSize(const char* path, long& width, long& height);
 // it out here: on Windows from the dialog's own template and font.
 void PictureFrameSize(long& width, long& height);
 
+// How a text shows in a control of Tunewick's dialog, laid out from its own
+// template with this system's font, never shown.
+struct TextFit {
+    long width = 0;          // the text's, in pixels
+    long room = 0;           // what the control gives it: its width less a check box's mark, a button's
+                             // edges, a frame's margins or a list's arrow
+    std::size_t shown = 0;   // how many of its characters show where it is cut
+    bool showsEnd = false;   // a right-aligned control shows the end, and loses the start
+};
+
+// The text's fit in the control; a list's items show '&' as it stands.
+// False where no dialog can be made: the portable back end measures none.
+bool MeasureText(int controlId, const char* text, TextFit& fit);
+
 // The files' text (the system's ANSI code page on Windows, Windows-1252 on
 // the portable back end) as UTF-16, terminated; cut to fit out. Returns the
 // count of units.

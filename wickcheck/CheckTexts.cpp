@@ -4,6 +4,7 @@
 
 #include "../config/AsciiCase.h"
 #include "../editor/DialogTexts.h"
+#include "../editor/RecordedChoices.h"
 #include "CheckPlatform.h"
 #include "GameFolderCheck.h"
 
@@ -47,11 +48,75 @@ void ReportMnemonicClashes(Report& report) {
     }
 }
 
+ListTexts listTexts;  // kept for the process's life
+
+// Measures one text against its control; a cut one is a finding. A text the
+// language file does not set is Tunewick's own: cut here, it is noted once.
+struct Measure {
+    Report& report;
+    std::size_t measured = 0;
+    std::size_t cut = 0;
+    bool ownNoted = false;
+
+    void Text(int controlId, const char* section, const char* key, const ::Text& text) {
+        check_platform::TextFit fit;
+        if (!check_platform::MeasureText(controlId, text.Get(), fit)) return;
+        ++measured;
+        if (fit.width <= fit.room) return;
+        ++cut;
+        std::size_t line = languageOutline.LineOf(section, key);
+        bool own = line == 0;
+        if (own && ownNoted) return;
+        ownNoted = ownNoted || own;
+        FixedText<kLanguageTextCapacity + 8> shows;
+        if (fit.showsEnd) shows.Set("...");
+        shows.Append(text.Get() + (fit.showsEnd ? text.Length() - fit.shown : 0), fit.shown);
+        if (!fit.showsEnd) shows.Append("...");
+        Say(report.findings.Add(own ? Level::Note : Level::Warning, Code::TextCut, CheckedFile::Language, section, key,
+                                line)
+                ->message,
+            Quoted(text), " is ", Count{static_cast<std::size_t>(fit.width)}, " pixels wide; its control gives it ",
+            Count{static_cast<std::size_t>(fit.room)}, ": the player reads ", Quoted(shows),
+            own ? " (Tunewick's own text: the language file does not set it)." : ".");
+    }
+};
+
+// Every text Tunewick shows from the language file, in the control that
+// shows it: the labels, and each item of the lists as the closed list shows it.
+void ReportTextsCut(Report& report) {
+    Measure measure{report};
+    for (std::size_t i = 0; i < std::size(kLabels); ++i)
+        measure.Text(kLabels[i].controlId, kLabelSection, kLabels[i].name, labels.texts[i]);
+    DialogTexts::ReadListTexts(report.languageFile.Get(), listTexts);
+    const RecordedChoices& lists = TunewickLists();
+    const struct {
+        const RecordedList& list;
+        int controlId;
+    } shown[] = {{lists.adapter, IDC_ADAPTER},
+                 {lists.acceleration, IDC_ACCELERATION},
+                 {lists.detail, IDC_DETAIL},
+                 {lists.colourDepth, IDC_COLOUR_DEPTH}};
+    for (const auto& [list, controlId] : shown)
+        for (int item = 0; item < list.Count(); ++item)
+            for (const ListTextKey& key : kListTextKeys)
+                if ((listTexts.*key.text).Equals(list.Item(item))) {
+                    measure.Text(controlId, key.section, key.name, listTexts.*key.text);
+                    break;
+                }
+    Text& fact = report.Add(Group::Tunewick, "texts");
+    if (!measure.measured)
+        fact.Set("not measured: no dialog can be made on this system");
+    else
+        Say(fact, Count{measure.measured}, " measured in their controls as the dialog lays them out here, ",
+            Count{measure.cut}, " cut");
+}
+
 }  // namespace
 
 void CheckTexts(Report& report) {
     DialogTexts::ReadLabels(report.languageFile.Get(), labels);
     ReportMnemonicClashes(report);
+    ReportTextsCut(report);
 }
 
 }  // namespace GameFolderCheck

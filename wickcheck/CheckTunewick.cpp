@@ -179,6 +179,10 @@ void ReportAfterSave(Report& report) {
 
 }  // namespace
 
+const RecordedChoices& TunewickLists() {
+    return recorded;
+}
+
 void CheckTunewick(Report& report) {
     for (RecordedCheck* check : {&recorded.hardware, &recorded.software, &recorded.windowed, &recorded.joypadDisabled,
                                  &recorded.mouseDisabled})

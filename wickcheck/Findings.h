@@ -49,7 +49,8 @@ enum class Level { Note, Warning, Error };
     X(FolderNotInCodePage, "folder-not-in-code-page", Error, "Name the game's folders with letters of the players' code page, or let Windows keep 8.3 names on the drive.") \
     X(Utf8Mark, "utf8-mark", Error, "Save the file without the UTF-8 mark: in the code page of its language, or as UTF-16.") \
     X(Utf8Text, "utf8-text", Warning, "Save the file in the code page of its language, for example Windows-1252 for Western European languages or Windows-1251 for Cyrillic.") \
-    X(MnemonicClash, "mnemonic-clash", Warning, "Mark another letter with & in one of the two texts.")
+    X(MnemonicClash, "mnemonic-clash", Warning, "Mark another letter with & in one of the two texts.") \
+    X(TextCut, "text-cut", Warning, "Shorten the text to what its control shows, as the message says.")
 // clang-format on
 
 // A mistyped kind does not build.

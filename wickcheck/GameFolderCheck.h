@@ -5,6 +5,7 @@
 // Its steps stand one file each, and share the outlines of both files and a
 // finding about a key of the settings file.
 #include "../config/GameSettingsFile.h"
+#include "../editor/RecordedChoices.h"
 #include "FileOutline.h"
 #include "Message.h"
 #include "Report.h"
@@ -39,6 +40,8 @@ void CheckLanguageKeys(Report& report);
 // CheckRunwick.cpp, CheckTunewick.cpp: what each program will do.
 void CheckRunwick(Report& report);
 void CheckTunewick(Report& report);
+// The lists as Tunewick's model fills them, once CheckTunewick has run.
+const RecordedChoices& TunewickLists();
 // CheckTexts.cpp: Tunewick's texts as its dialog shows them.
 void CheckTexts(Report& report);
 

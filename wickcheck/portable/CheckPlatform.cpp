@@ -96,6 +96,10 @@ std::size_t FilesTextToUtf16(const char* text, char16_t* out, std::size_t capaci
 
 void ShowFilesTextOnConsole() {}
 
+bool MeasureText(int, const char*, TextFit&) {
+    return false;
+}
+
 // No fonts here: the frame of 105 x 144 dialog units at two pixels each, as
 // Wine lays it out with its default dialog font.
 void PictureFrameSize(long& width, long& height) {
