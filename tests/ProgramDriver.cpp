@@ -142,6 +142,13 @@ std::string WindowText(HWND window) {
     return text;
 }
 
+std::string Fact(const std::string& report, const std::string& label) {
+    std::size_t at = report.find("\n  " + label + "  ");
+    if (at == std::string::npos) return "<no fact>";
+    at = report.find_first_not_of(' ', at + 3 + label.size());
+    return report.substr(at, report.find_first_of("\r\n", at) - at);
+}
+
 std::map<std::string, std::string> ReadReport(const std::string& path) {
     std::map<std::string, std::string> report;
     std::ifstream in(path);

@@ -66,5 +66,8 @@ void PostClick(HWND dialog, int buttonId);
 void PressKey(HWND dialog, WPARAM key);
 
 
+// The value of a fact of Wickcheck's text report: "  label   value".
+std::string Fact(const std::string& report, const std::string& label);
+
 // key=value lines of a file.
 std::map<std::string, std::string> ReadReport(const std::string& path);

@@ -13,16 +13,6 @@
 
 namespace {
 
-// The value of a fact of Wickcheck's text report: "  label   value".
-std::string Fact(const std::string& report, const std::string& label) {
-    std::size_t at = report.find("\n  " + label + "  ");
-    if (at == std::string::npos) return "<no fact>";
-    at = report.find_first_not_of(' ', at + 3 + label.size());
-    std::string value = report.substr(at, report.find('\n', at) - at);
-    if (!value.empty() && value.back() == '\r') value.pop_back();
-    return value;
-}
-
 // before, text and after in one, appended: GCC 12 mistakes "x" + text for an overlap.
 std::string Framed(const char* before, const std::string& text, const char* after) {
     std::string framed = before;
