@@ -7,9 +7,6 @@
 
 #include "../launcher/LaunchCommand.h"
 #include "GameFolder.h"
-#ifndef _WIN32
-#include "../config/portable/CodePage.h"
-#endif
 
 namespace {
 
@@ -313,24 +310,5 @@ TEST(LaunchCommand, ValidShortNames) {
     for (const auto& [name, valid] : rows) EXPECT_EQ(IsValidShortName(FixedText<16>(name)), valid) << name;
 }
 
-#ifndef _WIN32
-// On a code page of ASCII alone, with no short names to fall back on, a
-// folder named in another script is one no path can name: Runwick reads and
-// makes nothing there. A folder of ASCII names is as before.
-TEST(LaunchCommand, AGameFolderTheCodePageCannotNameStopsBeforeAnything) {
-    GameFolder game;
-    platform::UseAsciiCodePage(true);
-    for (const char* folder : {"Night Run", "\xD0\x98\xD0\xB3\xD1\x80\xD1\x8B", "Caf\xC3\xA9"}) {
-        SCOPED_TRACE(folder);
-        std::filesystem::create_directories(game.Root() / folder);
-        std::filesystem::current_path(game.Root() / folder);
-        Launch launch = Build(game, "[Game]\nGameExe=g.exe\n[Settings]\nSavedir=Saves\n");
-        bool ascii = folder[0] == 'N';
-        EXPECT_EQ(launch.outcome, ascii ? LaunchOutcome::Ready : LaunchOutcome::FolderNotNameable);
-        EXPECT_EQ(std::filesystem::exists("Saves"), ascii);
-    }
-    platform::UseAsciiCodePage(false);
-}
-#endif
 
 }  // namespace
