@@ -44,6 +44,16 @@ struct TextFit {
 // False where no dialog can be made: the portable back end measures none.
 bool MeasureText(int controlId, const char* text, TextFit& fit);
 
+// Writes a picture of Tunewick's dialog as the players will see it here (its
+// own dialog procedure on the game folder's files, shown far off the
+// screen) to the file,
+// a Windows bitmap of the dialog's client area. False where no dialog can be made
+// (the portable back end) or the file could not be written.
+bool WritePreview(const char* file);
+
+// Makes the dialog's controls the current ones, as Tunewick does; once.
+void PrepareDialogs();
+
 // The files' text (the system's ANSI code page on Windows, Windows-1252 on
 // the portable back end) as UTF-16, terminated; cut to fit out. Returns the
 // count of units.

@@ -4,20 +4,24 @@
 #include <cstdio>
 #include <cstring>
 
+#include "../config/Platform.h"
 #include "CheckPlatform.h"
 #include "GameFolderCheck.h"
 
 namespace {
 
 constexpr char kUsage[] =
-    "Usage: Wickcheck [--json | --brief] [GAME-FOLDER]\n"
+    "Usage: Wickcheck [--json | --brief] [--preview FILE.bmp] [GAME-FOLDER]\n"
     "Checks a game folder (default: the current one): which files Tunewick and\n"
     "Runwick take, every key as they read it, what Runwick will start and what\n"
     "Tunewick will show, and every mistake found. Changes nothing.\n"
     "  --json   the report as one JSON object\n"
     "  --brief  one line a finding: FILE:LINE: LEVEL: [SECTION] KEY: MESSAGE [CODE]\n"
+    "  --preview FILE.bmp  also writes a picture of Tunewick's dialog as the players\n"
+    "           will see it on this system\n"
     "  --help   this text\n"
-    "Exit status: 0 no findings (notes aside), 1 warnings only, 2 errors, 3 bad usage.\n";
+    "Exit status: 0 no findings (notes aside), 1 warnings only, 2 errors, 3 bad usage,\n"
+    "4 the picture could not be written.\n";
 
 Report report;
 
@@ -26,6 +30,7 @@ Report report;
 int main(int argc, char** argv) {
     enum class Form { Text, Json, Brief } form = Form::Text;
     const char* folder = nullptr;
+    static FixedText<kMaxPath> preview;  // its full path: the check changes to the game folder
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0 || std::strcmp(argv[i], "/?") == 0) {
             std::fputs(kUsage, stdout);
@@ -35,6 +40,11 @@ int main(int argc, char** argv) {
             form = Form::Json;
         } else if (std::strcmp(argv[i], "--brief") == 0) {
             form = Form::Brief;
+        } else if (std::strcmp(argv[i], "--preview") == 0) {
+            if (i + 1 == argc || !platform::FullPath(argv[++i], preview)) {
+                std::fprintf(stderr, "Wickcheck: --preview needs the picture's file name\n%s", kUsage);
+                return 3;
+            }
         } else if (argv[i][0] == '-' && argv[i][1] == '-') {
             std::fprintf(stderr, "Wickcheck: unknown option %s\n%s", argv[i], kUsage);
             return 3;
@@ -58,6 +68,13 @@ int main(int argc, char** argv) {
             PrintBrief(report);
         else
             PrintText(report);
+    }
+    if (!preview.IsEmpty() && !check_platform::WritePreview(preview.Get())) {
+        std::fprintf(stderr,
+                     "Wickcheck: no picture written to %s: no dialog can be made on this system, or the file cannot "
+                     "be written\n",
+                     preview.Get());
+        return 4;
     }
     return report.findings.ExitStatus();
 }

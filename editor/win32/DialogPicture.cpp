@@ -1,11 +1,9 @@
 #include "DialogPicture.h"
 
-void PaintPicture(HWND dialog, int frameId, const char* bitmapFile) {
+void DrawPicture(HWND dialog, HDC dc, int frameId, const char* bitmapFile) {
     // An empty name is no picture: LoadImageA is not asked to look for it.
     HBITMAP picture =
         *bitmapFile ? static_cast<HBITMAP>(LoadImageA(nullptr, bitmapFile, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)) : nullptr;
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(dialog, &paint);
     if (picture) {
         HDC source = CreateCompatibleDC(dc);
         HGDIOBJ previous = SelectObject(source, picture);
@@ -29,5 +27,10 @@ void PaintPicture(HWND dialog, int frameId, const char* bitmapFile) {
         DeleteDC(source);
         DeleteObject(picture);
     }
+}
+
+void PaintPicture(HWND dialog, int frameId, const char* bitmapFile) {
+    PAINTSTRUCT paint;
+    DrawPicture(dialog, BeginPaint(dialog, &paint), frameId, bitmapFile);
     EndPaint(dialog, &paint);
 }

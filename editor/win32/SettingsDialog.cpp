@@ -130,6 +130,9 @@ INT_PTR CALLBACK SettingsDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
         case WM_PAINT:
             PaintPicture(dialog, IDC_PICTURE, files.pictureFile.Get());
             return TRUE;
+        case WM_PRINTCLIENT:  // a picture of the dialog (PrintWindow) shows the picture too
+            DrawPicture(dialog, reinterpret_cast<HDC>(wParam), IDC_PICTURE, files.pictureFile.Get());
+            return TRUE;
         case WM_CLOSE:
             EndSettingsDialog(dialog, 0);
             return TRUE;

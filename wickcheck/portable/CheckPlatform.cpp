@@ -100,6 +100,12 @@ bool MeasureText(int, const char*, TextFit&) {
     return false;
 }
 
+bool WritePreview(const char*) {
+    return false;
+}
+
+void PrepareDialogs() {}
+
 // No fonts here: the frame of 105 x 144 dialog units at two pixels each, as
 // Wine lays it out with its default dialog font.
 void PictureFrameSize(long& width, long& height) {

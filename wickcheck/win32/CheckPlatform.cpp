@@ -76,6 +76,13 @@ void ShowFilesTextOnConsole() {
     std::atexit(RestoreConsole);
 }
 
+void PrepareDialogs() {
+    // The current controls, as Tunewick takes them from the common controls library.
+    static INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
+    static bool prepared = InitCommonControlsEx(&controls);
+    (void)prepared;
+}
+
 namespace {
 INT_PTR CALLBACK IgnoreMessages(HWND, UINT, WPARAM, LPARAM) {
     return FALSE;
@@ -88,9 +95,7 @@ HWND SettingsDialog() {
     static bool made = false;
     if (!made) {
         made = true;
-        // The current controls, as Tunewick takes them from the common controls library.
-        INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
-        InitCommonControlsEx(&controls);
+        PrepareDialogs();
         dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_SETTINGS), nullptr, IgnoreMessages,
                                     0);
     }
