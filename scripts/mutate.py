@@ -67,7 +67,7 @@ SOURCES = [
     "wickcheck/CheckTunewick.cpp",
     "wickcheck/FileOutline.cpp",
     "wickcheck/Findings.cpp",
-    "wickcheck/GameFolderCheck.cpp",
+    "wickcheck/CheckTexts.cpp",
     "wickcheck/Report.cpp",
     "wickcheck/portable/CheckPlatform.cpp",
 ]
