@@ -5,8 +5,11 @@
 // shows of Tunewick is what Tunewick.exe's dialog shows.
 #include <gtest/gtest.h>
 
+#include <random>
+#include <set>
 #include <string>
 
+#include "../editor/DialogTexts.h"
 #include "../editor/resource.h"
 #include "GeneratedGameFolders.h"
 #include "ProgramDriver.h"
@@ -117,6 +120,103 @@ TEST(WickcheckEndToEnd, ForetellsWhatRunwickAndTunewickDo) {
         PostClick(dialog, IDCANCEL);
         ASSERT_TRUE(tunewick.WaitForExit(10000));
     }
+}
+
+// The width of a control's text as the running dialog draws it, in the
+// font its template names (8 point MS Sans Serif, as the dialog manager
+// makes it on this system); a list's '&' stands as it is.
+long TextWidth(HWND control, const std::wstring& text, bool list) {
+    HDC dc = GetDC(control);
+    HFONT font = CreateFontW(-MulDiv(8, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                             DEFAULT_CHARSET, 0, 0, 0, 0, L"MS Sans Serif");
+    HGDIOBJ before = SelectObject(dc, font);
+    RECT extent = {0, 0, 0, 0};
+    DrawTextW(dc, text.c_str(), -1, &extent, DT_SINGLELINE | DT_CALCRECT | (list ? DT_NOPREFIX : 0));
+    SelectObject(dc, before);
+    DeleteObject(font);
+    ReleaseDC(control, dc);
+    return extent.right;
+}
+
+// German texts of many lengths, &-letters among few: in the running dialog,
+// every text clearly wider than its control is text-cut, none that clearly
+// fits is; every two texts marking one letter are a mnemonic-clash.
+TEST(WickcheckEndToEnd, TranslationsAsTheRunningDialogShowsThem) {
+    const std::string words[] = {"Grafik", "Einstellungen", "Hardware-Beschleunigung", "f\xFCr", "\xE4ltere", "Karten",
+                                 "Fenster", "Modus", "deaktivieren", "empfohlen", "Joystick", "aus", "langsam", "Bit"};
+    int judged = 0;
+    for (unsigned seed = 0; seed < 4; ++seed) {
+        std::mt19937 random(seed);
+        auto text = [&](std::size_t most) {
+            std::string t = words[random() % 14];
+            for (std::size_t n = random() % most; n > 0; --n) t += " " + words[random() % 14];
+            return t;
+        };
+        std::string language = "[TextB]\r\n";
+        std::set<char> marked;
+        std::set<std::string> clashes;
+        for (const LabelKey& label : kLabels) {
+            std::string t = text(6);
+            std::size_t at = t.find_first_of("aems");  // few letters: clashes are many
+            if (random() % 3 && at != std::string::npos) {
+                if (!marked.insert(t[at]).second) clashes.insert(label.name);
+                t.insert(at, "&");
+            }
+            language += std::string(label.name) + "=" + t + "\r\n";
+        }
+        language += "[Dropdown]\r\n";
+        for (const char* key : {"Primary", "Secondary1", "Secondary2", "NormalDetail", "AdvancedDetail", "Direct3D"})
+            language += std::string(key) + "=" + key + " " + text(7) + "\r\n";
+        GameFolder game;
+        game.Write("System/game.lxf", "[Game]\r\nTitle=Nacht\r\n[Settings]\r\nQFV=Maxor\r\nRunGame=FALSE\r\n");
+        game.Write("System/deutsch.lng", language);
+        SCOPED_TRACE("seed " + std::to_string(seed) + ":\n" + language);
+        DWORD exitCode = 0;
+        std::string check = RunForOutput(Framed("\"", ProgramBeside("Wickcheck.exe"), "\" --brief"), game.Root().string(),
+                                         exitCode);
+        auto reported = [&check](const char* section, const std::string& key, const char* code) {
+            const std::string at = Framed(" [", section, "] ") + key + ":";
+            for (std::size_t line = check.find(at); line != std::string::npos; line = check.find(at, line + 1))
+                if (check.substr(line, check.find('\n', line) - line).find(code) != std::string::npos) return true;
+            return false;
+        };
+        for (const LabelKey& label : kLabels)
+            EXPECT_EQ(reported("TextB", label.name, "[mnemonic-clash]"), clashes.count(label.name) > 0) << label.name;
+
+        RunningProgram tunewick(ProgramBeside("Tunewick.exe"), game.Root().string());
+        HWND dialog = tunewick.WaitForDialog(20000);
+        ASSERT_NE(dialog, nullptr);
+        // Each text against its control's room, judged only well clear of its edge.
+        auto judge = [&](HWND control, const std::wstring& shown, long room, long decoration, bool list,
+                         const char* section, const std::string& key) {
+            long width = TextWidth(control, shown, list);
+            if (width > room * 11 / 10 || width * 10 < (room - decoration) * 9) {
+                ++judged;
+                EXPECT_EQ(reported(section, key, "[text-cut]"), width > room) << key << ": " << width << " of " << room;
+            }
+        };
+        for (const LabelKey& label : kLabels) {
+            HWND control = GetDlgItem(dialog, label.controlId);
+            RECT area;
+            GetClientRect(control, &area);
+            wchar_t shown[256] = {};
+            GetWindowTextW(control, shown, 256);
+            char kind[16] = {};
+            GetClassNameA(control, kind, sizeof kind);
+            judge(control, shown, area.right, std::string(kind) == "Button" ? 40 : 0, false, "TextB", label.name);
+        }
+        for (int id : {IDC_ADAPTER, IDC_DETAIL, IDC_ACCELERATION}) {
+            HWND list = GetDlgItem(dialog, id);
+            RECT area;
+            GetClientRect(list, &area);
+            for (const std::string& item : ComboItems(list))  // the arrow aside
+                judge(list, Wide(item), area.right - GetSystemMetrics(SM_CXVSCROLL), 10, true, "Dropdown",
+                      item.substr(0, item.find(' ')));
+        }
+        PostClick(dialog, IDCANCEL);
+        ASSERT_TRUE(tunewick.WaitForExit(10000));
+    }
+    EXPECT_GT(judged, 40) << "texts clear of their edges";
 }
 
 }  // namespace
