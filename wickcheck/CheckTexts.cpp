@@ -88,21 +88,20 @@ void ReportTextsCut(Report& report) {
     for (std::size_t i = 0; i < std::size(kLabels); ++i)
         measure.Text(kLabels[i].controlId, kLabelSection, kLabels[i].name, labels.texts[i]);
     DialogTexts::ReadListTexts(report.languageFile.Get(), listTexts);
-    const RecordedChoices& lists = TunewickLists();
-    const struct {
-        const RecordedList& list;
-        int controlId;
-    } shown[] = {{lists.adapter, IDC_ADAPTER},
-                 {lists.acceleration, IDC_ACCELERATION},
-                 {lists.detail, IDC_DETAIL},
-                 {lists.colourDepth, IDC_COLOUR_DEPTH}};
-    for (const auto& [list, controlId] : shown)
+    auto measureItems = [&measure](const RecordedList& list, int controlId) {
         for (int item = 0; item < list.Count(); ++item)
             for (const ListTextKey& key : kListTextKeys)
                 if ((listTexts.*key.text).Equals(list.Item(item))) {
                     measure.Text(controlId, key.section, key.name, listTexts.*key.text);
                     break;
                 }
+    };
+    const RecordedChoices& lists = TunewickLists();
+    measureItems(lists.adapter, IDC_ADAPTER);
+    measureItems(lists.detail, IDC_DETAIL);
+    measureItems(lists.colourDepth, IDC_COLOUR_DEPTH);
+    measureItems(lists.acceleration, IDC_ACCELERATION);
+    measureItems(AccelerationInTheOtherMode(), IDC_ACCELERATION);
     Text& fact = report.Add(Group::Tunewick, "texts");
     if (!measure.measured)
         fact.Set("not measured: no dialog can be made on this system");

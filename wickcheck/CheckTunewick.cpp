@@ -183,6 +183,17 @@ const RecordedChoices& TunewickLists() {
     return recorded;
 }
 
+const RecordedList& AccelerationInTheOtherMode() {
+    bool software = recorded.software.checked;
+    recorded.software.checked = !software;
+    recorded.hardware.checked = software;
+    if (software)
+        model.HardwareCommand();
+    else
+        model.SoftwareCommand();
+    return recorded.acceleration;
+}
+
 void CheckTunewick(Report& report) {
     for (RecordedCheck* check : {&recorded.hardware, &recorded.software, &recorded.windowed, &recorded.joypadDisabled,
                                  &recorded.mouseDisabled})

@@ -40,8 +40,11 @@ void CheckLanguageKeys(Report& report);
 // CheckRunwick.cpp, CheckTunewick.cpp: what each program will do.
 void CheckRunwick(Report& report);
 void CheckTunewick(Report& report);
-// The lists as Tunewick's model fills them, once CheckTunewick has run.
+// The lists as Tunewick's model fills them, once CheckTunewick has run; and
+// the acceleration list once the player has switched to the other rendering
+// mode (which leaves the model there: for the last step only).
 const RecordedChoices& TunewickLists();
+const RecordedList& AccelerationInTheOtherMode();
 // CheckTexts.cpp: Tunewick's texts as its dialog shows them.
 void CheckTexts(Report& report);
 
