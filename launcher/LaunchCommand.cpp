@@ -1,7 +1,6 @@
 #include "LaunchCommand.h"
 
 #include <cstring>
-#include <iterator>
 
 #include "../config/SettingsFileLocator.h"
 

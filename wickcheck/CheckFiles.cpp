@@ -1,7 +1,6 @@
 // Which settings and language file the programs take, and the outline of
 // each: what stands twice, what is misspelt, what no program reads.
 #include <cstring>
-#include <iterator>
 
 #include "../config/GameFolderName.h"
 #include "../config/SettingsFileLocator.h"

@@ -106,9 +106,7 @@ HWND SettingsDialog() {
 // tell: a list's item area, which clips the text it shows; a
 // button's ideal width for the text (its mark or edges, its margins) less
 // the text itself; otherwise its width, a frame's margins aside.
-long Room(HWND control, const char* text, long width, const TEXTMETRICA& font) {
-    char kind[16] = {};
-    GetClassNameA(control, kind, sizeof kind);
+long Room(HWND control, const char* kind, const char* text, long width, const TEXTMETRICA& font) {
     RECT area;
     GetClientRect(control, &area);
     COMBOBOXINFO list = {};
@@ -160,7 +158,7 @@ bool MeasureText(int controlId, const char* text, TextFit& fit) {
         GetCharABCWidthsA(dc, static_cast<BYTE>(text[length - 1]), static_cast<BYTE>(text[length - 1]), &last) &&
         last.abcC > 0)
         fit.width -= last.abcC;
-    fit.room = Room(control, text, fit.width, font);
+    fit.room = Room(control, kind, text, fit.width, font);
     fit.showsEnd = (GetWindowLongA(control, GWL_EXSTYLE) & WS_EX_RIGHT) != 0;
     // The longest part that fits, from the side the control shows; a
     // double-byte character is never split.
