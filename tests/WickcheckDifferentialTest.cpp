@@ -2,33 +2,20 @@
 // folders: what it foretells of Runwick is what Runwick's own command,
 // built for a launch afterwards, holds; what it shows of Tunewick is what
 // the model loads. Every finding code comes up, and the exit status follows
-// the levels the authors' guide gives.
+// the levels and words the authors' guide gives.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <map>
 #include <memory>
-#include <regex>
 #include <set>
 
 #include "../launcher/LaunchCommand.h"
 #include "../wickcheck/GameFolderCheck.h"
+#include "AuthorsGuide.h"
 #include "FakeControls.h"
 #include "GeneratedGameFolders.h"
 
 namespace {
-
-// Every finding code with its level, as the authors' guide lists them.
-std::map<std::string, std::string> LevelsInTheGuide() {
-    std::ifstream guide(std::filesystem::path(TUNEWICK_SOURCE_DIR) / "docs" / "game-authors.md");
-    std::map<std::string, std::string> levels;
-    std::regex row(R"(^\| `([a-z0-9-]+)` \| ((error|warning|note)( or note)?) \|)");
-    std::smatch match;
-    for (std::string line; std::getline(guide, line);)
-        if (std::regex_search(line, match, row)) levels[match[1]] = match[2];
-    return levels;
-}
 
 std::string FactOf(const Report& report, Group group, const char* label) {
     for (std::size_t i = 0; i < report.FactCount(); ++i)
@@ -87,6 +74,7 @@ TEST(WickcheckDifferential, ForetellsTheLaunchAndTheModelOnGeneratedFolders) {
             const Level level = report->findings[i].level;
             const std::string name = level == Level::Error ? "error" : level == Level::Warning ? "warning" : "note";
             EXPECT_NE(levels.at(code).find(name), std::string::npos) << code << " at " << name;
+            ExpectTheGuidesWords(report->findings[i]);
             exitStatus = std::max(exitStatus, static_cast<int>(level));
         }
         EXPECT_EQ(report->findings.ExitStatus(), exitStatus);

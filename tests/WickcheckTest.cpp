@@ -12,6 +12,7 @@
 #include "../launcher/LaunchCommand.h"
 #include "../wickcheck/GameFolderCheck.h"
 #include "Platform.h"
+#include "AuthorsGuide.h"
 #include "BadGameFolders.h"
 #ifndef _WIN32
 #include "../config/portable/CodePage.h"
@@ -67,6 +68,7 @@ Codes Check(const GameFolder&, std::size_t* firstLine = nullptr, int* exitStatus
         EXPECT_STREQ(report->FactAt(0).value.Get(), "none") << "the settings file taken";
     }
     for (std::size_t i = 0; i < report->findings.Count(); ++i) {
+        ExpectTheGuidesWords(report->findings[i]);
         if (report->settingsFile.IsEmpty() && report->findings[i].file == CheckedFile::Settings) {
             EXPECT_EQ(report->findings[i].line, 0u) << "no file, no line: " << report->findings[i].message.Get();
         }
