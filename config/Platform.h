@@ -52,6 +52,11 @@ bool IsFolder(const char* path);
 // GetFileAttributesA: true for an existing file or folder.
 bool PathExists(const char* path);
 
+// An existing file, not a folder.
+inline bool IsFile(const char* path) {
+    return PathExists(path) && !IsFolder(path);
+}
+
 // True when the folder that holds the full path exists (what CreateDirectoryA needs).
 bool ParentIsFolder(const char* fullPath);
 

@@ -104,8 +104,7 @@ SaveFolder BuildSaveFolderOption(const Text& saveFolder, BuildMode mode, Text& f
 void AddProgramExtension(Text& path) {
     if (platform::PathExists(path.Get()) || HasExtension(path.Get())) return;
     FixedText<kMaxPath> program(path.Get());
-    if (program.Append(kProgramExtensions[0]) && platform::PathExists(program.Get()) &&
-        !platform::IsFolder(program.Get()))
+    if (program.Append(kProgramExtensions[0]) && platform::IsFile(program.Get()))
         path.Set(program);
 }
 

@@ -95,7 +95,7 @@ bool NameGameFolder(Report& report) {
     if (naming == platform::FolderNaming::InCodePage) return true;
     Count codePage{platform::AnsiCodePage()};
     if (naming == platform::FolderNaming::ShortForm) {
-        Say(report.findings.Add(Level::Note, Code::FolderNotInCodePage, CheckedFile::Other)->message,
+        Say(report.findings.Add(Code::FolderNotInCodePage, CheckedFile::Other, "", "", 0, Level::Note)->message,
             "The game folder's path holds letters that code page ", codePage,
             " cannot hold: the programs and the game use ", report.gameFolder, ".");
         return true;

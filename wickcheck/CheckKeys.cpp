@@ -32,10 +32,6 @@ void DescribeRead(Text& line, const char* section, ValueState state, const Text&
     if (state == ValueState::Cut) SayMore(line, " (cut: the value is longer than ", Count{capacity - 1}, " characters)");
 }
 
-const char* ReaderName(ReadBy reader) {
-    return reader == ReadBy::Tunewick ? "Tunewick" : reader == ReadBy::Runwick ? "Runwick" : "the programs";
-}
-
 void ReportCut(Report& report, const SettingKey& key, const Text& value) {
     if (key.kind != ValueKind::Path) {
         SettingsFinding(report, Code::ValueCut, key.setting, "The value is longer than the ", Count{key.capacity - 1},
@@ -43,7 +39,7 @@ void ReportCut(Report& report, const SettingKey& key, const Text& value) {
         return;
     }
     SettingsFinding(report, Code::PathCut, key.setting, "The value is longer than the ", Count{key.capacity - 1},
-                    " characters the key holds: ", ReaderName(key.readBy), " does not use it",
+                    " characters the key holds: ", key.readBy == ReadBy::Tunewick ? "Tunewick" : "Runwick", " does not use it",
                     key.setting == Setting::LaunchExe ? ", and opens nothing after a save." : ".");
 }
 

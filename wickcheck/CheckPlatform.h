@@ -10,9 +10,6 @@ namespace check_platform {
 // SetCurrentDirectoryA.
 bool ChangeFolder(const char* path);
 
-// An existing file, not a folder.
-bool IsFile(const char* path);
-
 // Up to capacity bytes of the file into out; size is the file's whole size,
 // which may be more. False when it cannot be read.
 bool ReadFileBytes(const char* path, char* out, std::size_t capacity, std::size_t& size);
@@ -55,9 +52,10 @@ bool WritePreview(const char* file);
 void PrepareDialogs();
 
 // The files' text (the system's ANSI code page on Windows, Windows-1252 on
-// the portable back end) as UTF-16, terminated; cut to fit out. Returns the
-// count of units.
-std::size_t FilesTextToUtf16(const char* text, char16_t* out, std::size_t capacity);
+// the portable back end) as UTF-8, terminated: out holds three bytes for
+// each of the text's up to kMostUtf8Characters, and one more.
+inline constexpr std::size_t kMostUtf8Characters = 4095;
+void FilesTextToUtf8(const char* text, char* out);
 
 // Makes a console show the files' text as Windows programs do: on Windows
 // the console's code page becomes the ANSI one until the program ends.

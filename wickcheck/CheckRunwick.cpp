@@ -39,7 +39,7 @@ bool ReportRefusal(Report& report, LaunchOutcome outcome) {
 
 void ReportStart(Report& report) {
     const char* program = command.executablePath.Get();
-    bool exists = check_platform::IsFile(program);
+    bool exists = platform::IsFile(program);
     Text& start = Say(report.Add(Group::Runwick, "start"), command.executablePath, exists ? " (exists)" : " (no such file)");
     if (!exists) {
         SettingsFinding(report, Code::GameExeMissing, Setting::GameExe, "There is no file ", command.executablePath,
@@ -56,38 +56,36 @@ void ReportStart(Report& report) {
     if (command.saveFolder == SaveFolder::ToBeMadeShortFormUnknown) SayMore(parameters, " (*) see the save folder");
 }
 
+// What Runwick does with the save folder: a fact after its path where it
+// has one, and a finding where the game gets no -dir for a fault of the
+// author's (a cut path has its own).
+struct SaveFolderFate {
+    SaveFolder state;
+    bool named;
+    const char* fact;
+    const char* finding;
+};
+
+const SaveFolderFate kSaveFolderFates[] = {
+    {SaveFolder::NotSet, false, "none (Savedir is empty): no -dir", nullptr},
+    {SaveFolder::Passed, true, ", passed with -dir in its short form, as shown", nullptr},
+    {SaveFolder::ToBeMade, true, ": Runwick makes it at its start and passes it with -dir, as shown", nullptr},
+    {SaveFolder::ToBeMadeShortFormUnknown, true,
+     ": Runwick makes it at its start and passes it with -dir in its short form, which Windows gives the folder only "
+     "when it is made: the parameters show the long path instead (*)",
+     nullptr},
+    {SaveFolder::TooLongForItsKey, false, "left out: no -dir", nullptr},
+    {SaveFolder::NotAFolder, false, "left out: no -dir",
+     "Savedir names no folder Runwick can make (it names a file, or its parent is missing): the game gets no -dir."},
+    {SaveFolder::ShortFormHasBlank, false, "left out: no -dir",
+     "The save folder's short form still holds a blank (a drive without 8.3 names): the game gets no -dir."},
+};
+
 void ReportSaveFolder(Report& report) {
-    Text& saves = report.Add(Group::Runwick, "save folder");
-    switch (command.saveFolder) {
-        case SaveFolder::NotSet:
-            saves.Set("none (Savedir is empty): no -dir");
-            return;
-        case SaveFolder::Passed:
-            Say(saves, command.saveFolderPath, ", passed with -dir in its short form, as shown");
-            return;
-        case SaveFolder::ToBeMade:
-            Say(saves, command.saveFolderPath, ": Runwick makes it at its start and passes it with -dir, as shown");
-            return;
-        case SaveFolder::ToBeMadeShortFormUnknown:
-            Say(saves, command.saveFolderPath,
-                ": Runwick makes it at its start and passes it with -dir in its short form, which Windows gives the "
-                "folder only when it is made: the parameters show the long path instead (*)");
-            return;
-        case SaveFolder::TooLongForItsKey:
-            saves.Set("left out: no -dir");  // reported as a cut path
-            return;
-        case SaveFolder::NotAFolder:
-            saves.Set("left out: no -dir");
-            SettingsFinding(report, Code::SaveFolderLeftOut, Setting::Savedir,
-                            "Savedir names no folder Runwick can make (it names a file, or its parent is missing): "
-                            "the game gets no -dir.");
-            return;
-        case SaveFolder::ShortFormHasBlank:
-            saves.Set("left out: no -dir");
-            SettingsFinding(report, Code::SaveFolderLeftOut, Setting::Savedir,
-                            "The save folder's short form still holds a blank (a drive without 8.3 names): the game "
-                            "gets no -dir.");
-            return;
+    for (const SaveFolderFate& fate : kSaveFolderFates) {
+        if (fate.state != command.saveFolder) continue;
+        Say(report.Add(Group::Runwick, "save folder"), fate.named ? command.saveFolderPath.Get() : "", fate.fact);
+        if (fate.finding) SettingsFinding(report, Code::SaveFolderLeftOut, Setting::Savedir, fate.finding);
     }
 }
 

@@ -72,8 +72,7 @@ struct Measure {
         if (fit.showsEnd) shows.Set("...");
         shows.Append(text.Get() + (fit.showsEnd ? text.Length() - fit.shown : 0), fit.shown);
         if (!fit.showsEnd) shows.Append("...");
-        Say(report.findings.Add(own ? Level::Note : Level::Warning, Code::TextCut, CheckedFile::Language, section, key,
-                                line)
+        Say(report.findings.Add(Code::TextCut, CheckedFile::Language, section, key, line, own ? Level::Note : Level::Error)
                 ->message,
             Quoted(text), " is ", Count{static_cast<std::size_t>(fit.width)}, " pixels wide; its control gives it ",
             Count{static_cast<std::size_t>(fit.room)}, ": the player reads ", Quoted(shows),

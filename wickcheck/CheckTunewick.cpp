@@ -1,6 +1,7 @@
 // What Tunewick will show and do: its own load sequence, run on lists that
 // only remember, and what Save & Exit writes and opens.
 #include <initializer_list>
+#include <utility>
 
 #include "../editor/DialogLoad.h"
 #include "../editor/DisplayModes.h"
@@ -48,14 +49,12 @@ void ReportEdition(Report& report) {
 void ReportChoices(Report& report) {
     AppendList(report.Add(Group::Tunewick, "resolutions"), recorded.resolution);
     AppendList(report.Add(Group::Tunewick, "colour depths"), recorded.colourDepth);
-    Text& selections = Say(report.Add(Group::Tunewick, "selections"), "adapter ");
-    AppendSelection(selections, recorded.adapter);
-    SayMore(selections, ", resolution ");
-    AppendSelection(selections, recorded.resolution);
-    SayMore(selections, ", depth ");
-    AppendSelection(selections, recorded.colourDepth);
-    SayMore(selections, ", detail ");
-    AppendSelection(selections, recorded.detail);
+    Text& selections = report.Add(Group::Tunewick, "selections");
+    for (auto [name, list] : {std::pair{"adapter ", &recorded.adapter}, {", resolution ", &recorded.resolution},
+                              {", depth ", &recorded.colourDepth}, {", detail ", &recorded.detail}}) {
+        SayMore(selections, name);
+        AppendSelection(selections, *list);
+    }
     SayMore(selections, recorded.software.checked ? ", software rendering" : ", hardware rendering");
     if (recorded.windowed.checked) SayMore(selections, ", windowed");
     if (recorded.joypadDisabled.checked) SayMore(selections, ", joypad disabled");
@@ -95,7 +94,7 @@ void ReportPicture(Report& report) {
     }
     long width = 0;
     long height = 0;
-    if (!check_platform::IsFile(picture.Get())) {
+    if (!platform::IsFile(picture.Get())) {
         Say(line, Quoted(picture), ": no such file, an empty frame");
         SettingsFinding(report, Code::PictureMissing, Setting::SettingsPic, "There is no file ", Quoted(picture),
                         ": Tunewick's picture frame stays empty.");
@@ -168,7 +167,7 @@ void ReportAfterSave(Report& report) {
     FixedText<kMaxPath> program;
     bool exists = platform::FullPath(launchExe.Get(), program);
     if (exists) AddProgramExtension(program);
-    exists = exists && check_platform::IsFile(program.Get());
+    exists = exists && platform::IsFile(program.Get());
     Say(after, "opens ", Quoted(launchExe), exists ? " (in the game folder)" : " (not in the game folder)");
     if (exists && !NamesAProgram(program.Get()))
         SayMore(after, ", no program: opened with the program its type belongs to, if any");

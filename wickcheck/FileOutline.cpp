@@ -187,7 +187,7 @@ struct FileOutline::Walk {
                 "] is no heading there and the programs lose that whole section (Wine skips the mark).");
             return;
         }
-        Say(findings.Add(Level::Note, Code::Utf8Mark, file, "", "", 1)->message,
+        Say(findings.Add(Code::Utf8Mark, file, "", "", 1, Level::Note)->message,
             "The file starts with a UTF-8 mark: Windows reads it as part of the first line, which no program reads, "
             "so nothing is lost.");
     }

@@ -11,16 +11,12 @@ const FindingKind& KindOf(Code code) {
     return kFindingKinds[static_cast<std::size_t>(code)];
 }
 
-Finding* Findings::Add(Code code, CheckedFile file, const char* section, const char* key, std::size_t line) {
-    return Add(KindOf(code).level, code, file, section, key, line);
-}
-
-Finding* Findings::Add(Level level, Code code, CheckedFile file, const char* section, const char* key,
-                       std::size_t line) {
+Finding* Findings::Add(Code code, CheckedFile file, const char* section, const char* key, std::size_t line,
+                       Level atMost) {
     Finding& finding = count_ < kMost ? items_[count_] : overflow_;
     ++count_;
     finding.kind = &KindOf(code);
-    finding.level = level < finding.kind->level ? level : finding.kind->level;
+    finding.level = atMost < finding.kind->level ? atMost : finding.kind->level;
     ++levels_[static_cast<int>(finding.level)];
     finding.file = file;
     finding.section.Set(section);

@@ -88,12 +88,11 @@ class Findings {
 public:
     static constexpr std::size_t kMost = 200;
 
-    // Adds a finding of the kind; the caller composes its message. Past
-    // kMost, findings are only counted.
-    Finding* Add(Code code, CheckedFile file, const char* section = "", const char* key = "", std::size_t line = 0);
-    // The same at a level below the kind's own.
-    Finding* Add(Level level, Code code, CheckedFile file, const char* section = "", const char* key = "",
-                 std::size_t line = 0);
+    // Adds a finding of the kind, at its level or the one given where that
+    // is lower; the caller composes its message. Past kMost, findings are
+    // only counted.
+    Finding* Add(Code code, CheckedFile file, const char* section = "", const char* key = "", std::size_t line = 0,
+                 Level atMost = Level::Error);
 
     std::size_t Count() const { return count_ < kMost ? count_ : kMost; }
     std::size_t Dropped() const { return count_ < kMost ? 0 : count_ - kMost; }

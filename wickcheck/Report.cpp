@@ -1,7 +1,6 @@
 #include "Report.h"
 
 #include <cstdio>
-#include <iterator>
 
 #include "CheckPlatform.h"
 
@@ -59,27 +58,16 @@ void PrintGroup(const Report& report, Group group, const char* heading) {
 // A JSON string in UTF-8, from the files' code page: quotes, backslashes
 // and control characters escaped.
 void PrintJsonString(const char* text) {
-    static char16_t units[4096];
-    std::size_t count = check_platform::FilesTextToUtf16(text, units, std::size(units));
+    static char utf8[3 * check_platform::kMostUtf8Characters + 1];
+    check_platform::FilesTextToUtf8(text, utf8);
     std::putchar('"');
-    for (std::size_t i = 0; i < count; ++i) {
-        unsigned long c = units[i];
-        if (c >= 0xD800 && c < 0xDC00 && i + 1 < count && units[i + 1] >= 0xDC00 && units[i + 1] < 0xE000)
-            c = 0x10000 + ((c - 0xD800) << 10) + (units[++i] - 0xDC00);
-        if (c == '"' || c == '\\')
-            std::printf("\\%c", static_cast<char>(c));
-        else if (c < 0x20 || c == 0x7f || (c >= 0xD800 && c < 0xE000))  // a lone surrogate is no UTF-8
-            std::printf("\\u%04lx", c);
-        else if (c < 0x80)
-            std::putchar(static_cast<int>(c));
-        else if (c < 0x800)
-            std::printf("%c%c", static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F)));
-        else if (c < 0x10000)
-            std::printf("%c%c%c", static_cast<char>(0xE0 | c >> 12), static_cast<char>(0x80 | (c >> 6 & 0x3F)),
-                        static_cast<char>(0x80 | (c & 0x3F)));
+    for (const unsigned char* c = reinterpret_cast<const unsigned char*>(utf8); *c; ++c) {
+        if (*c == '"' || *c == '\\')
+            std::printf("\\%c", *c);
+        else if (*c < 0x20 || *c == 0x7f)
+            std::printf("\\u%04x", *c);
         else
-            std::printf("%c%c%c%c", static_cast<char>(0xF0 | c >> 18), static_cast<char>(0x80 | (c >> 12 & 0x3F)),
-                        static_cast<char>(0x80 | (c >> 6 & 0x3F)), static_cast<char>(0x80 | (c & 0x3F)));
+            std::putchar(*c);
     }
     std::putchar('"');
 }

@@ -33,13 +33,9 @@ bool ChangeFolder(const char* path) {
     return !folder.empty() && chdir(folder.c_str()) == 0;
 }
 
-bool IsFile(const char* path) {
-    return platform::PathExists(path) && !platform::IsFolder(path);
-}
-
 bool ReadFileBytes(const char* path, char* out, std::size_t capacity, std::size_t& size) {
     size = 0;
-    if (!IsFile(path)) return false;
+    if (!platform::IsFile(path)) return false;
     std::string file = OnDisk(path);
     FILE* in = std::fopen(file.c_str(), "rb");
     if (!in) return false;
@@ -81,17 +77,21 @@ bool BitmapSize(const char* path, long& width, long& height) {
     return width > 0 && height > 0;
 }
 
-std::size_t FilesTextToUtf16(const char* text, char16_t* out, std::size_t capacity) {
+void FilesTextToUtf8(const char* text, char* out) {
     // Windows-1252: Latin-1 but for 0x80-0x9F; the five it leaves free map to themselves.
     static const char16_t k80To9F[32] = {
         0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
         0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
         0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-    std::size_t count = 0;
-    for (const unsigned char* c = reinterpret_cast<const unsigned char*>(text); *c && count + 1 < capacity; ++c)
-        out[count++] = *c >= 0x80 && *c < 0xA0 ? k80To9F[*c - 0x80] : *c;
-    out[count] = 0;
-    return count;
+    const unsigned char* c = reinterpret_cast<const unsigned char*>(text);
+    for (std::size_t n = 0; *c && n < kMostUtf8Characters; ++c, ++n) {
+        unsigned u = *c >= 0x80 && *c < 0xA0 ? k80To9F[*c - 0x80] : *c;
+        if (u >= 0x800) *out++ = static_cast<char>(0xE0 | u >> 12);
+        if (u >= 0x80 && u < 0x800) *out++ = static_cast<char>(0xC0 | u >> 6);
+        if (u >= 0x800) *out++ = static_cast<char>(0x80 | (u >> 6 & 0x3F));
+        *out++ = static_cast<char>(u < 0x80 ? u : 0x80 | (u & 0x3F));
+    }
+    *out = 0;
 }
 
 void ShowFilesTextOnConsole() {}

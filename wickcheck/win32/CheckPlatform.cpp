@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 
+#include "../../config/Platform.h"
 #include "../../editor/resource.h"
 #include "../CheckPlatform.h"
 
@@ -12,11 +13,6 @@ namespace check_platform {
 
 bool ChangeFolder(const char* path) {
     return SetCurrentDirectoryA(path) != FALSE;
-}
-
-bool IsFile(const char* path) {
-    DWORD attributes = GetFileAttributesA(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool ReadFileBytes(const char* path, char* out, std::size_t capacity, std::size_t& size) {
@@ -35,7 +31,7 @@ bool ReadFileBytes(const char* path, char* out, std::size_t capacity, std::size_
 }
 
 unsigned CountIcons(const char* path) {
-    if (!IsFile(path)) return 0;
+    if (!platform::IsFile(path)) return 0;
     UINT count = ExtractIconExA(path, -1, nullptr, nullptr, 0);
     return count == UINT_MAX ? 0 : count;
 }
@@ -51,14 +47,13 @@ bool BitmapSize(const char* path, long& width, long& height) {
     return true;
 }
 
-std::size_t FilesTextToUtf16(const char* text, char16_t* out, std::size_t capacity) {
-    int count = MultiByteToWideChar(CP_ACP, 0, text, -1, reinterpret_cast<wchar_t*>(out), static_cast<int>(capacity));
-    if (count <= 0) {  // cut: the part that fits
-        count = static_cast<int>(capacity);
-        MultiByteToWideChar(CP_ACP, 0, text, static_cast<int>(capacity) - 1, reinterpret_cast<wchar_t*>(out), count);
-    }
-    out[count - 1] = 0;
-    return static_cast<std::size_t>(count - 1);
+void FilesTextToUtf8(const char* text, char* out) {
+    // No code page's character needs a surrogate pair: one unit each, three bytes at most.
+    static wchar_t units[kMostUtf8Characters + 1];
+    int count = MultiByteToWideChar(CP_ACP, 0, text, -1, units, kMostUtf8Characters + 1);
+    units[count > 0 ? count - 1 : kMostUtf8Characters] = 0;
+    int bytes = WideCharToMultiByte(CP_UTF8, 0, units, -1, out, 3 * kMostUtf8Characters + 1, nullptr, nullptr);
+    if (bytes <= 0) out[0] = 0;
 }
 
 namespace {
