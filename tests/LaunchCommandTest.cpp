@@ -7,6 +7,9 @@
 
 #include "../launcher/LaunchCommand.h"
 #include "GameFolder.h"
+#ifndef _WIN32
+#include "../config/portable/CodePage.h"
+#endif
 
 namespace {
 
@@ -166,6 +169,18 @@ TEST(LaunchCommand, TheSaveFolderOption) {
             EXPECT_TRUE(std::filesystem::is_directory(c.madeFolder));
         }
     }
+#ifndef _WIN32
+    // A drive with 8.3 names off: the blank in the part that exists stays,
+    // whatever short name the new folder would get.
+    GameFolder game;
+    game.Write("My Games/g.exe", "");
+    game.Write("System/game.lxf", "[Game]\nGameExe=My Games\\g.exe\n[Settings]\nSavedir=My Games\\SaveGames\n");
+    platform::UseDriveWithoutShortNames(true);
+    LaunchCommand checked;
+    checked.Build(BuildMode::CheckOnly);
+    platform::UseDriveWithoutShortNames(false);
+    EXPECT_EQ(checked.saveFolder, SaveFolder::ShortFormHasBlank);
+#endif
 }
 
 // A path value one character too long for its key names another file: it is

@@ -7,4 +7,8 @@ namespace platform {
 
 void UseAsciiCodePage(bool ascii);
 
+// Tests make KeepsShortNames answer yes while paths keep their long form: a
+// Windows drive with 8.3 names turned off.
+void UseDriveWithoutShortNames(bool without);
+
 }  // namespace platform

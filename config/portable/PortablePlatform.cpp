@@ -248,8 +248,16 @@ bool ShortPath(const char* path, Text& out) {
     return true;
 }
 
+namespace {
+bool driveWithoutShortNames = false;
+}
+
+void UseDriveWithoutShortNames(bool without) {
+    driveWithoutShortNames = without;
+}
+
 bool KeepsShortNames() {
-    return false;
+    return driveWithoutShortNames;
 }
 
 bool IsFolder(const char* path) {
