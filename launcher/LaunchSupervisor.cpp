@@ -62,22 +62,26 @@ void ReportStartFailure(LaunchPlatform& platform, unsigned long error, const cha
 
 }  // namespace
 
-void Run(LaunchPlatform& platform, LaunchOutcome outcome, const LaunchCommand& command) {
+const char* RefusalMessage(LaunchOutcome outcome) {
     switch (outcome) {
         case LaunchOutcome::NoExecutableDefined:
-            platform.ShowError(kNoExecutableMessage);
-            return;
+            return kNoExecutableMessage;
         case LaunchOutcome::ExecutableNotFound:
-            platform.ShowError(kExecutableNotPresentMessage);
-            return;
+            return kExecutableNotPresentMessage;
         case LaunchOutcome::GamePathUnusable:
-            platform.ShowError(kGamePathUnusableMessage);
-            return;
+            return kGamePathUnusableMessage;
         case LaunchOutcome::FolderNotNameable:
-            platform.ShowError(kFolderNotInCodePageMessage);
-            return;
+            return kFolderNotInCodePageMessage;
         case LaunchOutcome::Ready:
             break;
+    }
+    return nullptr;
+}
+
+void Run(LaunchPlatform& platform, LaunchOutcome outcome, const LaunchCommand& command) {
+    if (const char* refusal = RefusalMessage(outcome)) {
+        platform.ShowError(refusal);
+        return;
     }
 
     StartResult start = platform.Start(command);

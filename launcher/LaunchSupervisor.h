@@ -31,6 +31,9 @@ inline bool KeepsIcon(const Text& iconFlag, bool iconTaken) {
     return IsFlagSet(iconFlag) && iconTaken;
 }
 
+// The box Runwick shows instead of starting the game; null when it starts it.
+const char* RefusalMessage(LaunchOutcome outcome);
+
 void Run(LaunchPlatform& platform, LaunchOutcome outcome, const LaunchCommand& command);
 
 // Appends the platform's reason for a failed start with its inserts (%1,

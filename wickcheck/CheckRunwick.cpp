@@ -10,31 +10,31 @@ namespace {
 
 LaunchCommand command;  // kept for the process's life, as in Runwick
 
-// The outcomes where Runwick starts nothing but shows its box.
+// The outcomes where Runwick shows its box instead of starting the game, for
+// a key of the settings file.
 struct Refusal {
     LaunchOutcome outcome;
     Code code;
     Setting key;
     const char* cause;
-    const char* message;
 };
 
 const Refusal kRefusals[] = {
-    {LaunchOutcome::NoExecutableDefined, Code::GameExeEmpty, Setting::GameExe, "GameExe is empty", kNoExecutableMessage},
+    {LaunchOutcome::NoExecutableDefined, Code::GameExeEmpty, Setting::GameExe, "GameExe is empty"},
     {LaunchOutcome::ExecutableNotFound, Code::GameExeMissing, Setting::GameExe,
-     "GameExe is too long for its key or for Windows, or names a folder", kExecutableNotPresentMessage},
+     "GameExe is too long for its key or for Windows, or names a folder"},
     {LaunchOutcome::GamePathUnusable, Code::GamePathUnusable, Setting::GamePath,
-     "GamePath is no existing folder, or too long", kGamePathUnusableMessage},
+     "GamePath is no existing folder, or too long"},
 };
 
 bool ReportRefusal(Report& report, LaunchOutcome outcome) {
-    for (const Refusal& refusal : kRefusals) {
-        if (refusal.outcome != outcome) continue;
-        Say(report.Add(Group::Runwick, "start"), "nothing: Runwick shows \"", refusal.message, "\"");
-        SettingsFinding(report, refusal.code, refusal.key, refusal.cause, ": Runwick shows \"", refusal.message, "\".");
-        return true;
-    }
-    return false;
+    const char* box = LaunchSupervisor::RefusalMessage(outcome);
+    if (!box) return false;
+    Say(report.Add(Group::Runwick, "start"), "nothing: Runwick shows \"", box, "\"");
+    for (const Refusal& refusal : kRefusals)
+        if (refusal.outcome == outcome)
+            SettingsFinding(report, refusal.code, refusal.key, refusal.cause, ": Runwick shows \"", box, "\".");
+    return true;
 }
 
 void ReportStart(Report& report) {
