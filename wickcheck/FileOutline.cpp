@@ -112,11 +112,12 @@ struct FileOutline::Walk {
     std::size_t knownCount;
     CheckedFile file;
     Findings& findings;
+    bool utf16;                             // by its mark: its texts are no code page's
+    bool utf8Mark;                          // the file starts with one,
+    bool markHidesASection = false;         // and on Windows it turns a read section's heading into no heading
     const KnownSection* section = nullptr;  // the section the lines stand in, when known
     bool firstOfItsName = false;            // the first section of its name
-    bool utf8Mark = false;                  // the file starts with one,
-    bool markHidesASection = false;         // and on Windows it turns a read section's heading into no heading
-    FixedText<64> sectionName;
+    FixedText<64> sectionName = {};
 
     void Add(const char* sectionOf, const char* key, std::size_t line) {
         if (outline.entryCount_ < kMostEntries)
@@ -163,7 +164,7 @@ struct FileOutline::Walk {
         if (read && !line.hasValue)
             Say(findings.Add(Code::LineWithoutEquals, file, section->name, key.Get(), line.number)->message,
                 "The line has no '=': the programs read the key's default.");
-        if (read && !outline.utf16_ && IsUtf8Text(line.value)) {
+        if (read && !utf16 && IsUtf8Text(line.value)) {
             FixedText<256> value;
             value.Append(line.value.data(), line.value.size());
             Say(findings.Add(Code::Utf8Text, file, section->name, key.Get(), line.number)->message,
@@ -203,11 +204,9 @@ bool FileOutline::Check(const char* path, const KnownSection* known, std::size_t
         Say(findings.Add(Code::FileTooLarge, file)->message, "The file is larger than 2 MiB; its first 2 MiB were checked.");
     std::string_view text = bytes;
     profile_text::Encoding encoding = profile_text::EncodingOf(bytes);
-    utf16_ = encoding != profile_text::Encoding::Bytes;
-    if (utf16_) text = std::string_view(fileText, profile_text::NarrowUtf16(bytes, encoding, fileText));
-
-    bool utf8Mark = !utf16_ && bytes.substr(0, 3) == "\xEF\xBB\xBF";
-    Walk walk{*this, known, knownCount, file, findings, nullptr, false, utf8Mark, false, {}};
+    bool utf16 = encoding != profile_text::Encoding::Bytes;
+    if (utf16) text = std::string_view(fileText, profile_text::NarrowUtf16(bytes, encoding, fileText));
+    Walk walk{*this, known, knownCount, file, findings, utf16, !utf16 && bytes.substr(0, 3) == "\xEF\xBB\xBF"};
     profile_text::ForEachLine(
         text,
         [](const profile_text::OutlineLine& line, void* context) {

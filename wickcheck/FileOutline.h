@@ -28,13 +28,7 @@ public:
     std::size_t LineOf(const char* section, const char* key) const;
 
     // Forgets the file: no lines known.
-    void Clear() {
-        entryCount_ = 0;
-        utf16_ = false;
-    }
-
-    // Whether the file is UTF-16, by its mark: its texts are no code page's.
-    bool Utf16() const { return utf16_; }
+    void Clear() { entryCount_ = 0; }
 
     static constexpr std::size_t kMostBytes = 2 * 1024 * 1024;
 
@@ -48,6 +42,5 @@ private:
     static constexpr std::size_t kMostEntries = 512;
     Entry entries_[kMostEntries];
     std::size_t entryCount_ = 0;
-    bool utf16_ = false;
 };
 
