@@ -38,8 +38,9 @@ void ReportCut(Report& report, const SettingKey& key, const Text& value) {
                         " characters the key holds: the programs read ", Quoted(value), ".");
         return;
     }
+    const char* reader = key.readBy == ReadBy::Tunewick ? "Tunewick" : "Runwick";
     SettingsFinding(report, Code::PathCut, key.setting, "The value is longer than the ", Count{key.capacity - 1},
-                    " characters the key holds: ", key.readBy == ReadBy::Tunewick ? "Tunewick" : "Runwick", " does not use it",
+                    " characters the key holds: ", reader, " does not use it",
                     key.setting == Setting::LaunchExe ? ", and opens nothing after a save." : ".");
 }
 

@@ -72,8 +72,8 @@ struct Measure {
         if (fit.showsEnd) shows.Set("...");
         shows.Append(text.Get() + (fit.showsEnd ? text.Length() - fit.shown : 0), fit.shown);
         if (!fit.showsEnd) shows.Append("...");
-        Say(report.findings.Add(Code::TextCut, CheckedFile::Language, section, key, line, own ? Level::Note : Level::Error)
-                ->message,
+        Level level = own ? Level::Note : Level::Warning;
+        Say(report.findings.Add(Code::TextCut, CheckedFile::Language, section, key, line, level)->message,
             Quoted(text), " is ", Count{static_cast<std::size_t>(fit.width)}, " pixels wide; its control gives it ",
             Count{static_cast<std::size_t>(fit.room)}, ": the player reads ", Quoted(shows),
             own ? " (Tunewick's own text: the language file does not set it)." : ".");

@@ -206,7 +206,8 @@ bool FileOutline::Check(const char* path, const KnownSection* known, std::size_t
     profile_text::Encoding encoding = profile_text::EncodingOf(bytes);
     bool utf16 = encoding != profile_text::Encoding::Bytes;
     if (utf16) text = std::string_view(fileText, profile_text::NarrowUtf16(bytes, encoding, fileText));
-    Walk walk{*this, known, knownCount, file, findings, utf16, !utf16 && bytes.substr(0, 3) == "\xEF\xBB\xBF"};
+    bool utf8Mark = !utf16 && bytes.substr(0, 3) == "\xEF\xBB\xBF";
+    Walk walk{*this, known, knownCount, file, findings, utf16, utf8Mark};
     profile_text::ForEachLine(
         text,
         [](const profile_text::OutlineLine& line, void* context) {
