@@ -177,6 +177,12 @@ TEST(LaunchCommand, TheSaveFolderOption) {
             }
             std::string expected = " -zpr ";
             std::string named = c.savedir[0] == '"' ? c.savedir.substr(1, c.savedir.size() - 2) : c.savedir;
+            FixedText<kMaxPath> longPath;
+            platform::FullPath(named.c_str(), longPath);
+            if (c.checked == unknown) {
+                EXPECT_NE(std::string(checked.parameters.Get()).find(std::string("-dir ") + longPath.Get() + " "),
+                          std::string::npos) << "the long path where the short one is not known yet";
+            }
             if (c.option) expected += "-dir " + ShortForm(game.FullPath(named)) + " ";
             EXPECT_EQ(launch.command.parameters.Get(), expected + "-d 640x480x16 ");
             std::size_t folders = 0;

@@ -109,6 +109,8 @@ TEST(WickcheckDifferential, ForetellsTheLaunchAndTheModelOnGeneratedFolders) {
         std::string saves = FactOf(*report, Group::Runwick, "save folder");
         if (launch.saveFolder == SaveFolder::NotSet) {
             EXPECT_EQ(saves, "none (Savedir is empty): no -dir");
+        } else if (launch.saveFolder == SaveFolder::Passed) {
+            EXPECT_EQ(saves.substr(0, launch.saveFolderPath.Length()), launch.saveFolderPath.Get()) << "named first";
         } else if (launch.saveFolder != SaveFolder::Passed) {
             EXPECT_EQ(saves, "left out: no -dir");
         }

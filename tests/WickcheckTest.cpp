@@ -237,6 +237,9 @@ TEST(Wickcheck, PrintsTheReadmesSampleRun) {
     const std::string texts = "  texts                  ";
     std::size_t at = printed.find(texts);
     ASSERT_NE(at, std::string::npos);
+#ifndef _WIN32
+    EXPECT_EQ(printed.substr(at + texts.size(), 51), "not measured: no dialog can be made on this system\n");
+#endif
     printed.replace(at, printed.find('\n', at) - at, sample.substr(sample.find(texts), sample.find('\n', sample.find(texts)) - sample.find(texts)));
     EXPECT_EQ(printed, sample);
 }
@@ -257,9 +260,9 @@ bool IsUtf8(const std::string& text) {
 // JSON's escapes; the brief one is one line a finding, as build logs link.
 TEST(Wickcheck, TheJsonReportIsUtf8AndTheBriefOneLinksEachFinding) {
     GameFolder game;
-    // A title in code page 1252, a quote and a tab in it; IC in lower case on line 5.
+    // A title in code page 1252, a quote and a tab in it; IC in lower case on line 6; a section no program reads.
     game.Write("System/game.lxf", "[Game]\r\nTitle=Caf\xE9 \x80 \"q\"\t\\\r\nGameExe=g.exe\r\nZPR=" + std::string(100, 'z') +
-                                      "\r\n[Icon]\r\nIC=true\r\n");
+                                      "\r\n[Icon]\r\nIC=true\r\n[Extra]\r\n");
     game.Write("g.exe", "");
     auto report = std::make_unique<Report>();
     GameFolderCheck::Run(*report);
@@ -270,12 +273,25 @@ TEST(Wickcheck, TheJsonReportIsUtf8AndTheBriefOneLinksEachFinding) {
 #ifndef _WIN32  // Windows converts from its own ANSI code page
     EXPECT_NE(json.find("Caf\xC3\xA9 \xE2\x82\xAC \\\"q\\\"\\u0009\\\\"), std::string::npos) << json;
 #endif
-    EXPECT_NE(json.find("\"exitStatus\": 1"), std::string::npos) << "warnings only";
+    std::string settingsFile = game.FullPath("System\\game.lxf");
+    std::string escaped;
+    for (char c : settingsFile) escaped += c == '\\' ? std::string("\\\\") : std::string(1, c);
+    // Each fact and finding one object a line, their fields in this order.
+    const std::string parts[] = {"{\n  \"gameFolder\": \"", "\",\n  \"settingsFile\": \"" + escaped + "\",\n  \"languageFile\": \"\",\n  \"facts\": [\n"
+          "    {\"group\": \"settingsFile\", \"label\": \"file\", \"value\": \"" + escaped + "\"},\n",
+          "\n    {\"group\": \"tunewick\", \"label\": \"caption\", \"value\": ",
+          "\n  ],\n  \"findings\": [\n    {\"level\": ",
+          "\n    {\"level\": \"warning\", \"code\": \"flag-not-set\", \"file\": \"" + escaped + "\", \"section\": \"Icon\", "
+          "\"key\": \"IC\", \"line\": 6, \"message\": \"\\\"true\\\" does not count as set: only TRUE does.\", \"advice\": "
+          "\"Write TRUE in capitals, nothing else: only that counts as set.\"},\n",
+          "}\n  ],\n  \"summary\": {\"errors\": 0, \"warnings\": "};
+    for (const std::string& part : parts)
+        EXPECT_NE(json.find(part), std::string::npos) << part << "\nin\n" << json;
+    EXPECT_EQ(json.substr(json.size() - 19), "\"exitStatus\": 1}\n}\n") << "warnings only";
 
     testing::internal::CaptureStdout();
     PrintBrief(*report);
     std::string brief = testing::internal::GetCapturedStdout();
-    std::string settingsFile = game.FullPath("System\\game.lxf");
     EXPECT_NE(brief.find(settingsFile +
                          ":6: warning: [Icon] IC: \"true\" does not count as set: only TRUE does. [flag-not-set]\n"),
               std::string::npos)
@@ -283,7 +299,8 @@ TEST(Wickcheck, TheJsonReportIsUtf8AndTheBriefOneLinksEachFinding) {
     for (const std::string line : {": note: [Game] GamePath: The key is not set: the programs read \"\".",
                                    ": note: [Tunewick] Screen: The key is not set: Tunewick reads \"\", Runwick "
                                    "\"-d 640x480x16\".",
-                                   ":4: warning: [Game] ZPR: The value is longer than the 99 characters the key holds"})
+                                   ":4: warning: [Game] ZPR: The value is longer than the 99 characters the key holds",
+                                   ":7: note: [Extra]: Neither program reads a section of this name. [unknown-section]"})
         EXPECT_NE(brief.find(settingsFile + line), std::string::npos) << line << " (no line where none is given)";
     EXPECT_NE(brief.find("System\\*.lng: note: There is no System"), std::string::npos) << "no key: none given";
 }
@@ -313,6 +330,12 @@ TEST(Wickcheck, AGameFolderTheCodePageCannotName) {
                                 "game to a folder whose path uses only this system's letters.\"";
         EXPECT_EQ(report->FactAt(0).value.Get(), "nothing: Runwick shows " + box);
         EXPECT_EQ(report->FactAt(1).value.Get(), "none: Tunewick shows " + box);
+        testing::internal::CaptureStdout();
+        PrintText(*report);
+        std::string printed = testing::internal::GetCapturedStdout();
+        EXPECT_NE(printed.find("\nIn the game folder:\n  error   folder-not-in-code-page: The game folder's path holds "
+                               "letters that code page 20127 cannot hold, and"), std::string::npos) << printed;
+        EXPECT_NE(printed.find("\n\nSummary: 1 error, 0 warnings, 0 notes.\n"), std::string::npos) << printed;
     }
     platform::UseAsciiCodePage(false);
 }

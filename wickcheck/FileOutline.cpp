@@ -194,11 +194,11 @@ struct FileOutline::Walk {
     }
 };
 
-bool FileOutline::Check(const char* path, const KnownSection* known, std::size_t knownCount, CheckedFile file,
+void FileOutline::Check(const char* path, const KnownSection* known, std::size_t knownCount, CheckedFile file,
                         Findings& findings) {
     Clear();
     std::size_t size = 0;
-    if (!check_platform::ReadFileBytes(path, fileBytes, kMostBytes, size)) return false;
+    if (!check_platform::ReadFileBytes(path, fileBytes, kMostBytes, size)) return;
     std::string_view bytes(fileBytes, size < kMostBytes ? size : kMostBytes);
     if (size > kMostBytes)
         Say(findings.Add(Code::FileTooLarge, file)->message, "The file is larger than 2 MiB; its first 2 MiB were checked.");
@@ -216,5 +216,4 @@ bool FileOutline::Check(const char* path, const KnownSection* known, std::size_t
         },
         &walk);
     if (walk.utf8Mark) walk.ReportUtf8Mark();
-    return true;
 }

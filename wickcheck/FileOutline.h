@@ -18,9 +18,9 @@ struct KnownSection {
 class FileOutline {
 public:
     // Reads the file (the first kMostBytes of it) and finds what stands
-    // twice, what is misspelt, lines without '=' and a UTF-8 mark; false
-    // when unreadable.
-    bool Check(const char* path, const KnownSection* known, std::size_t knownCount, CheckedFile file,
+    // twice, what is misspelt, lines without '=' and a UTF-8 mark. A file
+    // that cannot be read has no lines: the programs read their defaults.
+    void Check(const char* path, const KnownSection* known, std::size_t knownCount, CheckedFile file,
                Findings& findings);
 
     // The line of the first key of that name in the first section of that
