@@ -1,5 +1,7 @@
 #include "GameSettingsFile.h"
 
+#include <string>
+
 #include "ProfileStore.h"
 
 namespace {
@@ -10,6 +12,16 @@ constexpr bool RowsFollowTheEnum() {
     return true;
 }
 static_assert(RowsFollowTheEnum(), "kSettingsFile rows must stand in the order of Setting");
+
+// A default is read through the key's capacity: one longer would be read cut.
+constexpr bool DefaultsFitTheirKeys() {
+    for (const SettingKey& key : kSettingsFile)
+        if (std::char_traits<char>::length(key.tunewickFallback) >= key.capacity ||
+            std::char_traits<char>::length(key.runwickFallback) >= key.capacity)
+            return false;
+    return true;
+}
+static_assert(DefaultsFitTheirKeys(), "every default must fit its key");
 
 const char* FallbackOf(const SettingKey& key, Program reader) {
     return reader == Program::Runwick ? key.runwickFallback : key.tunewickFallback;
