@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -16,7 +17,7 @@ std::vector<std::string> GuideLines() {
     return lines;
 }
 
-// Each code's messages as patterns: "…" stands for any text.
+// Each code's messages as patterns: "…" stands for any text, "N" alone for a number.
 std::multimap<std::string, std::regex> WordsInTheGuide() {
     std::multimap<std::string, std::regex> words;
     std::regex row(R"(^- `([a-z0-9-]+)`: `(.*)`$)");
@@ -26,9 +27,13 @@ std::multimap<std::string, std::regex> WordsInTheGuide() {
         std::string pattern;
         const std::string message = match[2];
         for (std::size_t i = 0; i < message.size(); ++i) {
+            bool alone = message[i] == 'N' && (i == 0 || !std::isalpha(static_cast<unsigned char>(message[i - 1]))) &&
+                         !std::isalpha(static_cast<unsigned char>(message[i + 1]));
             if (message.compare(i, 3, "\xE2\x80\xA6") == 0) {
                 pattern += R"([\s\S]*)";
                 i += 2;
+            } else if (alone) {
+                pattern += "[0-9]+";
             } else {
                 if (std::string("\\^$.|?*+()[]{}").find(message[i]) != std::string::npos) pattern += '\\';
                 pattern += message[i];

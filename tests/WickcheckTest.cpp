@@ -290,6 +290,14 @@ TEST(Wickcheck, TheJsonReportIsUtf8AndTheBriefOneLinksEachFinding) {
     EXPECT_EQ(json.substr(json.size() - 19), "\"exitStatus\": 1}\n}\n") << "warnings only";
 
     testing::internal::CaptureStdout();
+    PrintText(*report);
+    std::string text = testing::internal::GetCapturedStdout();
+    EXPECT_NE(text.find("\nIn " + settingsFile + ":\n  "), std::string::npos);
+    EXPECT_NE(text.find("\n  warning flag-not-set [Icon] IC, line 6: \"true\" does not count as set: only TRUE does.\n"
+                        "          Write TRUE in capitals, nothing else: only that counts as set.\n"),
+              std::string::npos);
+
+    testing::internal::CaptureStdout();
     PrintBrief(*report);
     std::string brief = testing::internal::GetCapturedStdout();
     EXPECT_NE(brief.find(settingsFile +
