@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -24,21 +23,9 @@ std::multimap<std::string, std::regex> WordsInTheGuide() {
     std::smatch match;
     for (const std::string& line : GuideLines()) {
         if (!std::regex_match(line, match, row)) continue;
-        std::string pattern;
-        const std::string message = match[2];
-        for (std::size_t i = 0; i < message.size(); ++i) {
-            bool alone = message[i] == 'N' && (i == 0 || !std::isalpha(static_cast<unsigned char>(message[i - 1]))) &&
-                         !std::isalpha(static_cast<unsigned char>(message[i + 1]));
-            if (message.compare(i, 3, "\xE2\x80\xA6") == 0) {
-                pattern += R"([\s\S]*)";
-                i += 2;
-            } else if (alone) {
-                pattern += "[0-9]+";
-            } else {
-                if (std::string("\\^$.|?*+()[]{}").find(message[i]) != std::string::npos) pattern += '\\';
-                pattern += message[i];
-            }
-        }
+        std::string pattern = std::regex_replace(match[2].str(), std::regex(R"([\\^$.|?*+()[\]{}])"), R"(\$&)");
+        pattern = std::regex_replace(pattern, std::regex("\xE2\x80\xA6"), R"([\s\S]*)");
+        pattern = std::regex_replace(pattern, std::regex(R"(\bN\b)"), "[0-9]+");
         words.emplace(match[1], std::regex(pattern));
     }
     return words;
