@@ -111,7 +111,7 @@ TEST(WickcheckDifferential, ForetellsTheLaunchAndTheModelOnGeneratedFolders) {
             EXPECT_EQ(saves, "none (Savedir is empty): no -dir");
         } else if (launch.saveFolder == SaveFolder::Passed) {
             EXPECT_EQ(saves.substr(0, launch.saveFolderPath.Length()), launch.saveFolderPath.Get()) << "named first";
-        } else if (launch.saveFolder != SaveFolder::Passed) {
+        } else {
             EXPECT_EQ(saves, "left out: no -dir");
         }
         EXPECT_EQ(start.substr(0, launch.executablePath.Length() + 1), launch.executablePath.Get() + std::string(" "));

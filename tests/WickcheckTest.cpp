@@ -277,14 +277,16 @@ TEST(Wickcheck, TheJsonReportIsUtf8AndTheBriefOneLinksEachFinding) {
     std::string escaped;
     for (char c : settingsFile) escaped += c == '\\' ? std::string("\\\\") : std::string(1, c);
     // Each fact and finding one object a line, their fields in this order.
-    const std::string parts[] = {"{\n  \"gameFolder\": \"", "\",\n  \"settingsFile\": \"" + escaped + "\",\n  \"languageFile\": \"\",\n  \"facts\": [\n"
-          "    {\"group\": \"settingsFile\", \"label\": \"file\", \"value\": \"" + escaped + "\"},\n",
-          "\n    {\"group\": \"tunewick\", \"label\": \"caption\", \"value\": ",
-          "\n  ],\n  \"findings\": [\n    {\"level\": ",
-          "\n    {\"level\": \"warning\", \"code\": \"flag-not-set\", \"file\": \"" + escaped + "\", \"section\": \"Icon\", "
-          "\"key\": \"IC\", \"line\": 6, \"message\": \"\\\"true\\\" does not count as set: only TRUE does.\", \"advice\": "
-          "\"Write TRUE in capitals, nothing else: only that counts as set.\"},\n",
-          "}\n  ],\n  \"summary\": {\"errors\": 0, \"warnings\": "};
+    const std::string parts[] = {
+        "{\n  \"gameFolder\": \"",
+        "\",\n  \"settingsFile\": \"" + escaped + "\",\n  \"languageFile\": \"\",\n  \"facts\": [\n    {\"group\": "
+        "\"settingsFile\", \"label\": \"file\", \"value\": \"" + escaped + "\"},\n",
+        "\n    {\"group\": \"tunewick\", \"label\": \"caption\", \"value\": ",
+        "\n  ],\n  \"findings\": [\n    {\"level\": ",
+        "\n    {\"level\": \"warning\", \"code\": \"flag-not-set\", \"file\": \"" + escaped +
+            "\", \"section\": \"Icon\", \"key\": \"IC\", \"line\": 6, \"message\": \"\\\"true\\\" does not count as "
+            "set: only TRUE does.\", \"advice\": \"Write TRUE in capitals, nothing else: only that counts as set.\"},\n",
+        "}\n  ],\n  \"summary\": {\"errors\": 0, \"warnings\": "};
     for (const std::string& part : parts)
         EXPECT_NE(json.find(part), std::string::npos) << part << "\nin\n" << json;
     EXPECT_EQ(json.substr(json.size() - 19), "\"exitStatus\": 1}\n}\n") << "warnings only";
