@@ -138,9 +138,6 @@ TEST(LaunchCommand, TheSaveFolderOption) {
             {"nine characters", nullptr, "SaveGames", "SaveGames", true, longToBeMade, SaveFolder::Passed},
             {"an extension of four", nullptr, "Save.game", "Save.game", true, longToBeMade, SaveFolder::Passed},
             {"a character short names forbid", nullptr, "Save+1", "Save+1", true, longToBeMade, SaveFolder::Passed},
-            {"eight characters", nullptr, "SaveGame", "SaveGame", true, SaveFolder::ToBeMade, SaveFolder::Passed},
-            {"two dots", nullptr, "a.b.c", "a.b.c", true, longToBeMade, SaveFolder::Passed},
-            {"no name before the dot", nullptr, ".sav", ".sav", true, longToBeMade, SaveFolder::Passed},
             {"a blank above the new folder", "My Games/x", "My Games\\SaveGames", "My Games/SaveGames", !blanksSurvive,
              blankAbove, blankResult},
 
