@@ -5,10 +5,13 @@
 # when there is one, otherwise on a virtual one, photographing its dialog
 # and then the stand-in game that Save & Exit starts through Runwick.
 # The demo has a Wine prefix of its own, so it and the tests never share one.
+# On a machine that starts no 32-bit program (scripts/runs-32bit) it shows
+# the 64-bit build of the same programs instead.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-build=$root/build/windows-x86
+preset=windows-x86
+build=$root/build/$preset
 game=$root/build/demo-game
 prefix=$root/build/demo-wineprefix
 log=$root/build/demo-wine.log
@@ -80,8 +83,14 @@ if [ "${1:-}" = "--photograph" ]; then
 fi
 
 bash scripts/setup.sh
-cmake --preset windows-x86 >/dev/null
-cmake --build --preset windows-x86 --target Tunewick Runwick StandInGame >/dev/null
+if ! why=$(scripts/runs-32bit); then
+  echo "The 32-bit programs cannot start here: $why"
+  echo "The demo folder gets the 64-bit build of the same programs instead (players get the 32-bit ones)."
+  preset=windows
+  build=$root/build/$preset
+fi
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" --target Tunewick Runwick StandInGame >/dev/null
 
 # The folder is the demo's own: made anew from demo/ each time.
 [ -d "$game" ] && echo "Replacing the demo game folder of an earlier run: $game"
@@ -90,7 +99,7 @@ mkdir -p "$game"
 cp -r demo/. "$game/"
 cp art/demogame.ico "$game/nightrun.ico"
 cp "$build/bin/Tunewick.exe" "$build/bin/Runwick.exe" "$build/bin/StandInGame.exe" "$game/"
-echo "Demo game folder: $game"
+echo "Demo game folder: $game (the $preset build)"
 
 # Made before any window is awaited, and never shown on a display.
 echo "Preparing Wine (the first time takes up to a minute)."
