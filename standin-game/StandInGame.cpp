@@ -9,6 +9,8 @@
 //                         it is replaced whole at each line
 //   STANDIN_GAME_SECONDS  close the window after this many seconds
 //   STANDIN_GAME_CAPTION  use this caption instead
+//   STANDIN_GAME_EXIT     end at once with this exit code, showing no window,
+//                         as a game that fails to start does
 #include <windows.h>
 
 #include <cstdio>
@@ -104,6 +106,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     Report("program", program);
     Report("parameters", parameters.Get());
     Report("folder", folder.Get());
+    if (GetEnvironmentVariableA("STANDIN_GAME_EXIT", value, sizeof value)) return std::atoi(value);
 
     WNDCLASSA windowClass = {};
     windowClass.lpfnWndProc = WindowProc;

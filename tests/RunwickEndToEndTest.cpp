@@ -144,6 +144,56 @@ TEST_F(RunwickTest, WickcheckForetellsTheParameters) {
     }
 }
 
+// Wickcheck --watch starts the game through Runwick's own code: one row a
+// way the start can go, each with its finding and a line of its timeline.
+TEST_F(RunwickTest, WickcheckWatchesTheStart) {
+    const std::string standIn = "[Game]\r\nGameExe=" + ProgramBeside("StandInGame.exe") + "\r\n";
+    const std::string rest = "[Startup]\r\nWinTitleOld=Night Run\r\n[Settings]\r\nRunGame=FALSE\r\n" +
+                             std::string(kQuickExit);
+    const struct {
+        const char* what;
+        std::string settings;
+        const char* caption;   // the stand-in's, where not WinTitleOld's
+        const char* exitCode;  // the stand-in ends at once with it, showing no window
+        const char* finding;
+        const char* line;
+        DWORD exitStatus;
+    } cases[] = {
+        {"the caption matches", standIn + rest, nullptr, nullptr, "", "Runwick's window       ", 0},
+        {"another caption", standIn + rest, "Night Run 1.2", nullptr, "window-title-not-seen",
+         "game window            ", 1},
+        {"ends at once", standIn + rest, nullptr, "3", "game-ended-early", "  exit code 3", 2},
+        {"no such game", "[Game]\r\nGameExe=nothere.exe\r\n" + rest, nullptr, nullptr, "game-not-started",
+         "start                  0.00 s  nothing: Runwick shows \"Game Executable Either", 2},
+    };
+    const char* kWatchFindings[] = {"game-not-started", "game-ended-early", "window-title-not-seen"};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        game.Write("System/game.lxf", c.settings);
+        SetEnvironmentVariableA("STANDIN_GAME_CAPTION", c.caption);
+        SetEnvironmentVariableA("STANDIN_GAME_EXIT", c.exitCode);
+        GameRunsFor(c.caption ? "60" : "0.3");  // the limit ends one that goes on
+        std::filesystem::remove(report);
+        DWORD exitCode = 0;
+        std::string out = RunForOutput("\"" + ProgramBeside("Wickcheck.exe") + "\" --watch --seconds 3",
+                                       game.Root().string(), exitCode);
+        std::string watched = out.substr(std::min(out.find("Watched:"), out.size()));
+        for (const char* code : kWatchFindings)
+            EXPECT_EQ(out.find(code) != std::string::npos, c.finding == std::string(code)) << code << "\n" << out;
+        EXPECT_NE(watched.find(c.line), std::string::npos) << watched;
+        if (c.caption) {
+            EXPECT_NE(out.find("the game's windows: \"Night Run 1.2\"."), std::string::npos) << out;
+        }
+        EXPECT_EQ(exitCode, c.exitStatus) << out;
+        if (c.finding != std::string("game-not-started")) {
+            EXPECT_NE(watched.find(">>" + ReadReport(report)["parameters"] + "<<"), std::string::npos) << watched;
+        }
+        EXPECT_EQ(FindWindowA(nullptr, "Night Run 1.2"), nullptr) << "the game it started is ended";
+    }
+    SetEnvironmentVariableA("STANDIN_GAME_EXIT", nullptr);
+    std::filesystem::remove(report);  // the game ended by the watch writes no end
+}
+
 struct BoxCase {
     const char* what;
     std::string settings;

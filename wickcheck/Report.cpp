@@ -47,11 +47,15 @@ void PrintFindings(const Report& report, CheckedFile file) {
     }
 }
 
+// A group without facts (the watch's, when there was none) has no heading.
 void PrintGroup(const Report& report, Group group, const char* heading) {
-    std::printf("\n%s\n", heading);
+    bool headed = false;
     for (std::size_t i = 0; i < report.FactCount(); ++i) {
         const Fact& fact = report.FactAt(i);
-        if (fact.group == group) std::printf("  %-22s %s\n", fact.label, fact.value.Get());
+        if (fact.group != group) continue;
+        if (!headed) std::printf("\n%s\n", heading);
+        headed = true;
+        std::printf("  %-22s %s\n", fact.label, fact.value.Get());
     }
 }
 
@@ -73,7 +77,7 @@ void PrintJsonString(const char* text) {
 }
 
 const char* GroupName(Group group) {
-    constexpr const char* kNames[] = {"settingsFile", "languageFile", "runwick", "tunewick"};  // in the order of Group
+    constexpr const char* kNames[] = {"settingsFile", "languageFile", "runwick", "tunewick", "watch"};  // in the order of Group
     return kNames[static_cast<int>(group)];
 }
 
@@ -85,6 +89,7 @@ void PrintText(const Report& report) {
     PrintGroup(report, Group::LanguageFile, "The language file, as Tunewick reads it:");
     PrintGroup(report, Group::Runwick, "What Runwick will do:");
     PrintGroup(report, Group::Tunewick, "What Tunewick will show and do:");
+    PrintGroup(report, Group::Watch, "Watched: the game started as Runwick starts it:");
     PrintFindings(report, CheckedFile::Settings);
     PrintFindings(report, CheckedFile::Language);
     PrintFindings(report, CheckedFile::Other);

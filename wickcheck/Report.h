@@ -6,7 +6,7 @@
 #include "../config/Platform.h"  // kMaxPath
 #include "Findings.h"
 
-enum class Group { SettingsFile, LanguageFile, Runwick, Tunewick };
+enum class Group { SettingsFile, LanguageFile, Runwick, Tunewick, Watch };
 
 struct Fact {
     Group group;

@@ -7,11 +7,12 @@
 #include "../config/Platform.h"
 #include "CheckPlatform.h"
 #include "GameFolderCheck.h"
+#include "Watch.h"
 
 namespace {
 
 constexpr char kUsage[] =
-    "Usage: Wickcheck [--json | --brief] [--preview FILE.bmp] [GAME-FOLDER]\n"
+    "Usage: Wickcheck [--json | --brief] [--preview FILE.bmp] [--watch [--seconds N]] [GAME-FOLDER]\n"
     "Checks a game folder (default: the current one): which files Tunewick and\n"
     "Runwick take, every key as they read it, what Runwick will start and what\n"
     "Tunewick will show, and every mistake found. Changes nothing.\n"
@@ -19,9 +20,24 @@ constexpr char kUsage[] =
     "  --brief  one line a finding: FILE:LINE: LEVEL: [SECTION] KEY: MESSAGE [CODE]\n"
     "  --preview FILE.bmp  also writes a picture of Tunewick's dialog as the players\n"
     "           will see it on this system\n"
+    "  --watch  then starts the game as Runwick does (Runwick's own code: it makes the\n"
+    "           save folder) and reports what happens: its windows, the one Runwick\n"
+    "           takes, the icon, its end; ends the game after N seconds (30)\n"
     "  --help   this text\n"
     "Exit status: 0 no findings (notes aside), 1 warnings only, 2 errors, 3 bad usage,\n"
-    "4 the picture could not be written.\n";
+    "4 the picture could not be written, or this build cannot start the game.\n";
+
+// A whole number of seconds from 1 to 3600.
+bool ReadSeconds(const char* text, unsigned& seconds) {
+    unsigned value = 0;
+    for (const char* c = text; *c; ++c) {
+        if (*c < '0' || *c > '9' || value > 3600) return false;
+        value = value * 10 + static_cast<unsigned>(*c - '0');
+    }
+    if (value < 1 || value > 3600) return false;
+    seconds = value;
+    return true;
+}
 
 Report report;
 
@@ -30,6 +46,8 @@ Report report;
 int main(int argc, char** argv) {
     enum class Form { Text, Json, Brief } form = Form::Text;
     const char* folder = nullptr;
+    bool watch = false;
+    unsigned seconds = 30;
     static FixedText<kMaxPath> preview;  // its full path: the check changes to the game folder
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0 || std::strcmp(argv[i], "/?") == 0) {
@@ -43,6 +61,13 @@ int main(int argc, char** argv) {
         } else if (std::strcmp(argv[i], "--preview") == 0) {
             if (i + 1 == argc || !platform::FullPath(argv[++i], preview)) {
                 std::fprintf(stderr, "Wickcheck: --preview needs the picture's file name\n%s", kUsage);
+                return 3;
+            }
+        } else if (std::strcmp(argv[i], "--watch") == 0) {
+            watch = true;
+        } else if (std::strcmp(argv[i], "--seconds") == 0) {
+            if (i + 1 == argc || !ReadSeconds(argv[++i], seconds)) {
+                std::fprintf(stderr, "Wickcheck: --seconds needs a whole number from 1 to 3600\n%s", kUsage);
                 return 3;
             }
         } else if (argv[i][0] == '-' && argv[i][1] == '-') {
@@ -60,6 +85,11 @@ int main(int argc, char** argv) {
         return 3;
     }
     GameFolderCheck::Run(report);
+    if (watch && !Watch::Run(report, seconds)) {
+        std::fputs("Wickcheck: --watch starts the game, which only the Windows build can: nothing was started\n",
+                   stderr);
+        return 4;
+    }
     if (form == Form::Json) {
         PrintJson(report);
     } else {
