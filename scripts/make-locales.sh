@@ -12,5 +12,13 @@ for locale in "$@"; do
   [ -f "$dir/$locale.UTF-8/LC_CTYPE" ] && continue
   # A cut-off run leaves a half-made locale: made anew.
   rm -rf "$dir/$locale.UTF-8"
-  localedef -i "$locale" -f UTF-8 "$dir/$locale.UTF-8" 2>/dev/null || [ -f "$dir/$locale.UTF-8/LC_CTYPE" ]
+  # localedef warns about some sources and still makes the locale: only a
+  # locale it did not make is a failure, with what it said.
+  said=$(localedef -i "$locale" -f UTF-8 "$dir/$locale.UTF-8" 2>&1) || true
+  if [ ! -f "$dir/$locale.UTF-8/LC_CTYPE" ]; then
+    rm -rf "$dir/$locale.UTF-8"
+    echo "make-locales: could not make the locale $locale.UTF-8 in $dir${said:+: $said}" >&2
+    [ -f "/usr/share/i18n/locales/$locale" ] || echo "make-locales: there is no locale source $locale (package locales)" >&2
+    exit 1
+  fi
 done

@@ -1,7 +1,7 @@
 #!/bin/bash
 # Builds the release archive from the 32-bit Windows build: Tunewick.exe,
-# Runwick.exe, the authors' guide and the license; tools/ with Wickcheck.exe and the
-# stand-in game; samples/, a complete sample game folder. Then checks the
+# Runwick.exe, the authors' guide and the license; tools/ with Wickcheck.exe, the
+# stand-in game and the notices their libraries ask for; samples/, a complete sample game folder. Then checks the
 # archive's sample folder with the archive's own Wickcheck: no error, no
 # warning. On a machine that starts no 32-bit program (scripts/runs-32bit)
 # the 64-bit build's Wickcheck checks it instead: the archive still ships the
@@ -34,6 +34,28 @@ for shipped in Tunewick.exe Runwick.exe game-authors.md LICENSE tools/Wickcheck.
     exit 1
   fi
 done
+# The MinGW threads library's licence asks for its notice with every copy of
+# its code: Tunewick and Runwick, which go into games, hold none of it; the
+# tools that do come with tools/NOTICES.txt. Read from each program's link map.
+for program in Tunewick Runwick Wickcheck StandInGame; do
+  map=$(find build/windows-x86 -name "$program.map" | head -n 1)
+  if [ -z "$map" ]; then
+    echo "release: no link map of $program.exe: cannot tell which libraries' code it holds" >&2
+    exit 1
+  fi
+  grep -qE 'libpthread\.a\(' "$map" || continue
+  holds="release: $program.exe holds code of the MinGW threads library (winpthreads), whose licence asks for its notice with every copy"
+  case $program in
+    Tunewick|Runwick)
+      echo "$holds: a program that goes into a game must need none" >&2
+      exit 1 ;;
+  esac
+  if ! grep -qs "winpthreads" "$unpacked/tools/NOTICES.txt"; then
+    echo "$holds, and the archive's tools/NOTICES.txt does not carry it" >&2
+    exit 1
+  fi
+done
+
 root=$PWD
 status=0
 (cd "$unpacked/samples" && "$root/scripts/wine-run" "$root/build/$checker_build/wineprefix" "$checker" --brief) \

@@ -13,11 +13,11 @@ namespace GameFolderCheck {
 FileOutline settingsOutline;
 FileOutline languageOutline;
 
-void Run(Report& report) {
+bool Run(Report& report) {
     // Nothing of an earlier check in the same process stays: no line of its files.
     settingsOutline.Clear();
     languageOutline.Clear();
-    if (!NameGameFolder(report)) return;
+    if (!NameGameFolder(report)) return false;
     LocateFiles(report);
     OutlineFiles(report);
     CheckSettingsKeys(report);
@@ -25,6 +25,7 @@ void Run(Report& report) {
     CheckRunwick(report);
     CheckTunewick(report);
     CheckTexts(report);
+    return true;
 }
 
 Finding* AddSettingsFinding(Report& report, Code code, Setting setting) {

@@ -5,10 +5,15 @@
 // portable/ reads the file formats itself, for the native build.
 #include <cstddef>
 
+#include "../editor/TextFit.h"
+
 namespace check_platform {
 
-// SetCurrentDirectoryA.
-bool ChangeFolder(const char* path);
+// Makes the folder named by the program's argument number index the
+// current one. On Windows the argument is taken again from the wide command
+// line, so that a folder whose name the ANSI code page cannot hold (whose
+// ANSI argument holds '?') can be named; argument is the ANSI one.
+bool ChangeFolder(int index, const char* argument);
 
 // Up to capacity bytes of the file into out; size is the file's whole size,
 // which may be more. False when it cannot be read.
@@ -23,33 +28,17 @@ unsigned CountIcons(const char* path);
 // Whether the file loads as a Windows bitmap (LoadImageA), and its size.
 bool BitmapSize(const char* path, long& width, long& height);
 
-// The client area of Tunewick's picture frame in pixels, as the dialog lays
-// it out here: on Windows from the dialog's own template and font.
-void PictureFrameSize(long& width, long& height);
-
-// How a text shows in a control of Tunewick's dialog, laid out from its own
-// template with this system's font, never shown.
-struct TextFit {
-    long width = 0;          // the text's, in pixels
-    long room = 0;           // what the control gives it: its width less a check box's mark, a button's
-                             // edges, a frame's margins or a list's arrow
-    std::size_t shown = 0;   // how many of its characters show where it is cut
-    bool showsEnd = false;   // a right-aligned control shows the end, and loses the start
-};
-
+// Tunewick's dialog as it is laid out here, on Windows from its own
+// template and font (editor/win32/OffScreenDialog.h); the portable back end
+// makes no dialog, and each answers false.
+// The client area of its picture frame, in pixels; width and height stay as
+// they are without a dialog.
+bool PictureFrameSize(long& width, long& height);
 // The text's fit in the control; a list's items show '&' as it stands.
-// False where no dialog can be made: the portable back end measures none.
 bool MeasureText(int controlId, const char* text, TextFit& fit);
-
-// Writes a picture of Tunewick's dialog as the players will see it here (its
-// own dialog procedure on the game folder's files, shown far off the
-// screen) to the file,
-// a Windows bitmap of the dialog's client area. False where no dialog can be made
-// (the portable back end) or the file could not be written.
+// Writes a picture of the dialog as the players will see it here, a Windows
+// bitmap of its client area; false where the file could not be written too.
 bool WritePreview(const char* file);
-
-// Makes the dialog's controls the current ones, as Tunewick does; once.
-void PrepareDialogs();
 
 // The files' text (the system's ANSI code page on Windows, Windows-1252 on
 // the portable back end) as UTF-8, terminated: out holds three bytes for

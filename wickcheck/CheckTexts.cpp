@@ -59,7 +59,7 @@ struct Measure {
     bool ownNoted = false;
 
     void Text(int controlId, const char* section, const char* key, const ::Text& text) {
-        check_platform::TextFit fit;
+        TextFit fit;
         if (!check_platform::MeasureText(controlId, text.Get(), fit)) return;
         ++measured;
         if (fit.width <= fit.room) return;

@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <utility>
 
+#include "../config/AsciiCase.h"
 #include "../editor/DialogLoad.h"
 #include "../editor/DisplayModes.h"
 #include "../editor/RecordedChoices.h"
@@ -106,8 +107,10 @@ void ReportPicture(Report& report) {
                         " is not a Windows bitmap: Tunewick's picture frame stays empty.");
         return;
     }
-    long frameWidth = 0;
-    long frameHeight = 0;
+    // Where no dialog can be made: 105 x 144 dialog units at two pixels each,
+    // as Wine lays the frame out with its default dialog font.
+    long frameWidth = 2 * 105;
+    long frameHeight = 2 * 144;
     check_platform::PictureFrameSize(frameWidth, frameHeight);
     Say(line, Quoted(picture), ", a Windows bitmap of ", Count{static_cast<std::size_t>(width)}, " x ",
         Count{static_cast<std::size_t>(height)}, " pixels, drawn into the frame of ",
@@ -140,6 +143,17 @@ void ReportWindowIcon(Report& report, bool iconsSet) {
                         " holds no icon: Tunewick's window has none.");
 }
 
+// Whether the full path lies in the game folder, the current one, or below it.
+bool InGameFolder(const Text& path) {
+    FixedText<kMaxPath> folder;
+    if (!platform::FullPath(".", folder)) return false;
+    std::size_t length = folder.Length();
+    for (std::size_t i = 0; i < length; ++i)
+        if (LowerAscii(path.Get()[i]) != LowerAscii(folder.Get()[i])) return false;
+    auto separates = [](char c) { return c == '\\' || c == '/'; };  // '/' on the portable back end
+    return separates(folder.Get()[length - 1]) || separates(path.Get()[length]);
+}
+
 void ReportAfterSave(Report& report) {
     Text& after = report.Add(Group::Tunewick, "after Save & Exit");
     SettingText<Setting::LaunchExe> launchExe;
@@ -168,7 +182,8 @@ void ReportAfterSave(Report& report) {
     bool exists = platform::FullPath(launchExe.Get(), program);
     if (exists) AddProgramExtension(program);
     exists = exists && platform::IsFile(program.Get());
-    Say(after, "opens ", Quoted(launchExe), exists ? " (in the game folder)" : " (not in the game folder)");
+    Say(after, "opens ", Quoted(launchExe),
+        !exists ? " (not in the game folder)" : InGameFolder(program) ? " (in the game folder)" : " (outside the game folder)");
     if (exists && !NamesAProgram(program.Get()))
         SayMore(after, ", no program: opened with the program its type belongs to, if any");
     if (!exists)

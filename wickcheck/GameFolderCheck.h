@@ -13,8 +13,9 @@
 namespace GameFolderCheck {
 
 // Checks the game folder that is the current directory, step by step; it
-// changes to the folder's short form where the programs would.
-void Run(Report& report);
+// changes to the folder's short form where the programs would. False where
+// the programs name the folder by no path, and so show only their box.
+bool Run(Report& report);
 
 extern FileOutline settingsOutline;
 extern FileOutline languageOutline;

@@ -46,6 +46,7 @@ Report report;
 int main(int argc, char** argv) {
     enum class Form { Text, Json, Brief } form = Form::Text;
     const char* folder = nullptr;
+    int folderIndex = 0;
     bool watch = false;
     unsigned seconds = 30;
     static FixedText<kMaxPath> preview;  // its full path: the check changes to the game folder
@@ -75,16 +76,17 @@ int main(int argc, char** argv) {
             return 3;
         } else if (!folder) {
             folder = argv[i];
+            folderIndex = i;
         } else {
             std::fprintf(stderr, "Wickcheck: one game folder at most\n%s", kUsage);
             return 3;
         }
     }
-    if (folder && !check_platform::ChangeFolder(folder)) {
+    if (folder && !check_platform::ChangeFolder(folderIndex, folder)) {
         std::fprintf(stderr, "Wickcheck: %s is no folder that can be opened\n", folder);
         return 3;
     }
-    GameFolderCheck::Run(report);
+    bool dialogShown = GameFolderCheck::Run(report);
     if (watch && !Watch::Run(report, seconds)) {
         std::fputs("Wickcheck: --watch starts the game, which only the Windows build can: nothing was started\n",
                    stderr);
@@ -98,6 +100,13 @@ int main(int argc, char** argv) {
             PrintBrief(report);
         else
             PrintText(report);
+    }
+    if (!preview.IsEmpty() && !dialogShown) {
+        std::fprintf(stderr,
+                     "Wickcheck: no picture written to %s: in this folder Tunewick shows only its \"Error!\" box, "
+                     "no dialog\n",
+                     preview.Get());
+        return 4;
     }
     if (!preview.IsEmpty() && !check_platform::WritePreview(preview.Get())) {
         std::fprintf(stderr,

@@ -30,3 +30,10 @@ private:
     HWND dialog_ = nullptr;
     int id_;
 };
+
+// A group box: a frame drawn around controls, its text in its top edge.
+inline bool IsFrame(HWND control) {
+    char kind[16] = {};
+    GetClassNameA(control, kind, sizeof kind);
+    return lstrcmpiA(kind, "Button") == 0 && (GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+}

@@ -123,15 +123,16 @@ void OnCommand(HWND dialog, int id) {
 
 }  // namespace
 
+const DialogFiles& SettingsDialogFiles() {
+    return files;
+}
+
 INT_PTR CALLBACK SettingsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
         case WM_INITDIALOG:
             return OnInitDialog(dialog);
         case WM_PAINT:
             PaintPicture(dialog, IDC_PICTURE, files.pictureFile.Get());
-            return TRUE;
-        case WM_PRINTCLIENT:  // a picture of the dialog (PrintWindow) shows the picture too
-            DrawPicture(dialog, reinterpret_cast<HDC>(wParam), IDC_PICTURE, files.pictureFile.Get());
             return TRUE;
         case WM_CLOSE:
             EndSettingsDialog(dialog, 0);

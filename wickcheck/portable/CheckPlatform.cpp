@@ -28,8 +28,8 @@ unsigned Little(const unsigned char* p, int bytes) {
 
 }  // namespace
 
-bool ChangeFolder(const char* path) {
-    std::string folder = OnDisk(path);
+bool ChangeFolder(int, const char* argument) {
+    std::string folder = OnDisk(argument);
     return !folder.empty() && chdir(folder.c_str()) == 0;
 }
 
@@ -96,21 +96,16 @@ void FilesTextToUtf8(const char* text, char* out) {
 
 void ShowFilesTextOnConsole() {}
 
+bool PictureFrameSize(long&, long&) {
+    return false;
+}
+
 bool MeasureText(int, const char*, TextFit&) {
     return false;
 }
 
 bool WritePreview(const char*) {
     return false;
-}
-
-void PrepareDialogs() {}
-
-// No fonts here: the frame of 105 x 144 dialog units at two pixels each, as
-// Wine lays it out with its default dialog font.
-void PictureFrameSize(long& width, long& height) {
-    width = 2 * 105;
-    height = 2 * 144;
 }
 
 }  // namespace check_platform

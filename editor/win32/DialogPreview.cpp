@@ -1,16 +1,18 @@
 // A picture of Tunewick's dialog as the players will see it on this system:
-// Tunewick's own dialog procedure loads the game folder's files into its
-// own template, shown far off the screen, and the dialog and its controls
-// print themselves into a bitmap of its client area.
+// the dialog and its controls print themselves into a bitmap of its client
+// area, and the game's picture is drawn into its frame as the dialog draws it.
 #include <windows.h>
 
 #include <initializer_list>
 
-#include "../../editor/resource.h"
-#include "../../editor/win32/SettingsDialog.h"
-#include "../CheckPlatform.h"
+#include "../DialogLoad.h"
+#include "../resource.h"
+#include "DialogControls.h"
+#include "DialogPicture.h"
+#include "OffScreenDialog.h"
+#include "SettingsDialog.h"
 
-namespace check_platform {
+namespace OffScreenDialog {
 namespace {
 
 bool WriteBitmap(const char* file, const BITMAPINFOHEADER& format, const void* pixels, DWORD pixelBytes) {
@@ -25,12 +27,6 @@ bool WriteBitmap(const char* file, const BITMAPINFOHEADER& format, const void* p
               WriteFile(out, &format, sizeof format, &written, nullptr) &&
               WriteFile(out, pixels, pixelBytes, &written, nullptr) && written == pixelBytes;
     return CloseHandle(out) && ok;
-}
-
-bool IsFrame(HWND control) {
-    char kind[16] = {};
-    GetClassNameA(control, kind, sizeof kind);
-    return lstrcmpiA(kind, "Button") == 0 && (GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
 }
 
 // The dialog's client area, then its frames, then every other control, the
@@ -63,13 +59,9 @@ void PrintDialog(HWND dialog, HDC dc) {
 
 }  // namespace
 
-bool WritePreview(const char* file) {
-    PrepareDialogs();
-    HWND dialog =
-        CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_SETTINGS), nullptr, SettingsDialogProc, 0);
+bool WritePicture(const char* file) {
+    HWND dialog = Dialog();
     if (!dialog) return false;
-    // Controls draw themselves only in a window that shows: far off the screen, never active.
-    SetWindowPos(dialog, HWND_BOTTOM, -32000, -32000, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     RECT area;
     GetClientRect(dialog, &area);
     BITMAPINFO info = {};
@@ -86,6 +78,7 @@ bool WritePreview(const char* file) {
     HGDIOBJ before = SelectObject(memory, picture);
     bool ok = picture != nullptr;
     if (ok) PrintDialog(dialog, memory);
+    if (ok) DrawPicture(dialog, memory, IDC_PICTURE, SettingsDialogFiles().pictureFile.Get());
     GdiFlush();
     DWORD rowBytes = (static_cast<DWORD>(info.bmiHeader.biWidth) * 3 + 3) & ~3u;
     ok = ok && WriteBitmap(file, info.bmiHeader, pixels, rowBytes * static_cast<DWORD>(info.bmiHeader.biHeight));
@@ -93,8 +86,7 @@ bool WritePreview(const char* file) {
     DeleteDC(memory);
     if (picture) DeleteObject(picture);
     ReleaseDC(nullptr, screen);
-    DestroyWindow(dialog);
     return ok;
 }
 
-}  // namespace check_platform
+}  // namespace OffScreenDialog

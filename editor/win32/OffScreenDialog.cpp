@@ -1,0 +1,34 @@
+#include "OffScreenDialog.h"
+
+#include <commctrl.h>
+
+#include "../resource.h"
+#include "SettingsDialog.h"
+
+namespace OffScreenDialog {
+
+HWND Dialog() {
+    static HWND dialog = nullptr;
+    static bool made = false;
+    if (!made) {
+        made = true;
+        // The current controls, as Tunewick takes them from the common controls library.
+        INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
+        InitCommonControlsEx(&controls);
+        dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_SETTINGS), nullptr,
+                                    SettingsDialogProc, 0);
+        // Controls draw themselves only in a window that shows: far off the screen, never active.
+        if (dialog) SetWindowPos(dialog, HWND_BOTTOM, -32000, -32000, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    }
+    return dialog;
+}
+
+bool PictureFrameSize(long& width, long& height) {
+    RECT area;
+    if (!Dialog() || !GetClientRect(GetDlgItem(Dialog(), IDC_PICTURE), &area)) return false;
+    width = area.right - area.left;
+    height = area.bottom - area.top;
+    return true;
+}
+
+}  // namespace OffScreenDialog
