@@ -3,6 +3,7 @@
 // writes, with its section, read capacity (terminator included) and the text
 // used when it is missing. Both programs read it through this table alone.
 #include <cstddef>
+#include <string_view>
 
 #include "FixedText.h"
 #include "ProfileStore.h"  // ValueState
@@ -98,6 +99,18 @@ inline constexpr Setting kTunewickOptions[] = {Setting::CardNo, Setting::Detail,
                                                Setting::Win,    Setting::JPd,    Setting::MSd,
                                                Setting::Screen};
 inline constexpr std::size_t kTunewickOptionCount = sizeof kTunewickOptions / sizeof kTunewickOptions[0];
+
+// The table's options are these seven, and they are what [Tunewick] holds.
+constexpr bool OptionsAreTheTunewickKeys() {
+    for (const SettingKey& key : kSettingsFile) {
+        bool listed = false;
+        for (Setting option : kTunewickOptions) listed = listed || option == key.setting;
+        bool inTunewick = std::string_view(key.section) == "Tunewick";
+        if (listed != (key.kind == ValueKind::Option) || listed != inTunewick) return false;
+    }
+    return true;
+}
+static_assert(OptionsAreTheTunewickKeys(), "the keys of kind Option are kTunewickOptions, the keys of [Tunewick]");
 
 // Its place in kTunewickOptions; kTunewickOptionCount for a key of another section.
 constexpr std::size_t TunewickPlace(Setting setting) {

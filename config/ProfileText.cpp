@@ -19,13 +19,6 @@ std::string_view Trim(std::string_view s) {
     return s;
 }
 
-bool SameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-    return true;
-}
-
 enum class LineKind { Blank, Heading, Entry };
 
 struct Line {
@@ -168,12 +161,19 @@ bool NeedsSeparator(std::string_view text) {
 
 }  // namespace
 
+bool SameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+    return true;
+}
+
 std::size_t ReadValue(const std::string* contents, const char* section, const char* key,
                       const char* fallback, char* out, std::size_t capacity) {
     std::string_view fallbackText = fallback ? fallback : "";
     // Trailing blanks of the fallback are dropped.
     while (!fallbackText.empty() && fallbackText.back() == ' ') fallbackText.remove_suffix(1);
-    if (!contents) return Deliver(Unquote(fallbackText), out, capacity);
+    if (!contents) return Deliver(fallbackText, out, capacity);
 
     std::string_view keyName = Trim(key ? key : "");
     if (!keyName.empty()) {

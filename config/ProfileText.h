@@ -9,9 +9,16 @@
 
 namespace profile_text {
 
+// Whether two section or key names are the same, letter case aside, as the
+// profile functions match them.
+bool SameName(std::string_view a, std::string_view b);
+
 // The value of key in the first section named section (names compared
 // without regard to case), quotes stripped, cut to capacity-1 characters; the
-// fallback when contents is null (no file), or section or key is missing.
+// fallback, quotes stripped too, when section or key is missing. A file that
+// does not exist reads as an empty one; contents is null for a file that
+// cannot even be opened (its folder is missing): the fallback then comes as
+// it stands, quotes and all, as Wine gives it.
 // Returns the count of characters delivered.
 std::size_t ReadValue(const std::string* contents, const char* section, const char* key,
                       const char* fallback, char* out, std::size_t capacity);

@@ -25,7 +25,7 @@ struct TunewickWrite {
 };
 
 struct TunewickWrites {
-    static constexpr int kMost = 7;
+    static constexpr int kMost = static_cast<int>(kTunewickOptionCount);  // one write a key at most
     TunewickWrite items[kMost];
     int count = 0;
 

@@ -90,8 +90,11 @@ TEST(ProfileRead, NoFileGivesTheFallback) {
     char out[8];
     EXPECT_EQ(profile_text::ReadValue(nullptr, "Tunewick", "Screen", "-d 640x480x16", out, 8), 7u);
     EXPECT_STREQ(out, "-d 640x");
-    EXPECT_EQ(profile_text::ReadValue(nullptr, "A", "k", "\"q\"", out, 8), 1u) << "quotes come off, as with a file";
+    const std::string none;
+    EXPECT_EQ(profile_text::ReadValue(&none, "A", "k", "\"q\"", out, 8), 1u) << "quotes come off, as with a file";
     EXPECT_STREQ(out, "q");
+    EXPECT_EQ(profile_text::ReadValue(nullptr, "A", "k", "\"q\" ", out, 8), 3u) << "unopened: as it stands";
+    EXPECT_STREQ(out, "\"q\"");
     out[0] = '#';
     EXPECT_EQ(profile_text::ReadValue(nullptr, "A", "k", "fallback", out, 0), 0u) << "no room: nothing written";
     EXPECT_EQ(out[0], '#');

@@ -306,7 +306,7 @@ TEST(Wickcheck, TheJsonReportIsUtf8AndTheBriefOneLinksEachFinding) {
                          ":6: warning: [Icon] IC: \"true\" does not count as set: only TRUE does. [flag-not-set]\n"),
               std::string::npos)
         << brief;
-    for (const std::string line : {": note: [Game] GamePath: The key is not set: the programs read \"\".",
+    for (const std::string line : {": note: [Game] GamePath: The key is not set: Runwick reads \"\".",
                                    ": note: [Tunewick] Screen: The key is not set: Tunewick reads \"\", Runwick "
                                    "\"-d 640x480x16\".",
                                    ":4: warning: [Game] ZPR: The value is longer than the 99 characters the key holds",

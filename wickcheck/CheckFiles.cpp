@@ -110,7 +110,7 @@ bool NameGameFolder(Report& report) {
     return false;
 }
 
-bool LocateFiles(Report& report) {
+void LocateFiles(Report& report) {
     FixedText<kMaxPath> path;
     bool settingsFound = SettingsFileLocator::Locate(kSettingsFilePattern, path);
     if (settingsFound) report.settingsFile.Set(path);
@@ -136,7 +136,6 @@ bool LocateFiles(Report& report) {
         Say(report.findings.Add(Code::LanguageFileMissing, CheckedFile::Language)->message,
             "There is no System\\*.lng: Tunewick shows its English texts.");
     ReportIgnoredCandidates(report, kLanguageFilePattern, CheckedFile::Language, Code::LanguageFileIgnored);
-    return settingsFound;
 }
 
 void OutlineFiles(Report& report) {

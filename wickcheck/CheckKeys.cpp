@@ -32,15 +32,27 @@ void DescribeRead(Text& line, const char* section, ValueState state, const Text&
     if (state == ValueState::Cut) SayMore(line, " (cut: the value is longer than ", Count{capacity - 1}, " characters)");
 }
 
+// Who reads the key, as a message names them.
+const char* Readers(const SettingKey& key) {
+    switch (key.readBy) {
+        case ReadBy::Tunewick:
+            return "Tunewick";
+        case ReadBy::Runwick:
+            return "Runwick";
+        case ReadBy::Both:
+            break;
+    }
+    return "the programs";
+}
+
 void ReportCut(Report& report, const SettingKey& key, const Text& value) {
     if (key.kind != ValueKind::Path) {
         SettingsFinding(report, Code::ValueCut, key.setting, "The value is longer than the ", Count{key.capacity - 1},
                         " characters the key holds: the programs read ", Quoted(value), ".");
         return;
     }
-    const char* reader = key.readBy == ReadBy::Tunewick ? "Tunewick" : "Runwick";
     SettingsFinding(report, Code::PathCut, key.setting, "The value is longer than the ", Count{key.capacity - 1},
-                    " characters the key holds: ", reader, " does not use it",
+                    " characters the key holds: ", Readers(key), " does not use it",
                     key.setting == Setting::LaunchExe ? ", and opens nothing after a save." : ".");
 }
 
@@ -81,7 +93,8 @@ void CheckSettingsKeys(Report& report) {
                 Say(f->message, "The key is not set: Tunewick reads ", Quoted(key.tunewickFallback), ", Runwick ",
                     Quoted(key.runwickFallback), ".");
             else
-                Say(f->message, "The key is not set: the programs read ", Quoted(key.tunewickFallback), ".");
+                Say(f->message, "The key is not set: ", Readers(key), key.readBy == ReadBy::Both ? " read " : " reads ",
+                    Quoted(key.tunewickFallback), ".");
         } else if (state == ValueState::Cut) {
             ReportCut(report, key, value);
         } else if (key.kind == ValueKind::Flag && !IsFlagSet(value) && LooksLikeTrue(value)) {

@@ -16,13 +16,7 @@ namespace {
 char fileBytes[FileOutline::kMostBytes];
 char fileText[FileOutline::kMostBytes / 2];
 
-bool SameName(std::string_view a, const char* b) {
-    std::size_t n = std::strlen(b);
-    if (a.size() != n) return false;
-    for (std::size_t i = 0; i < n; ++i)
-        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-    return true;
-}
+using profile_text::SameName;
 
 void SetName(Text& out, std::string_view name) {
     out.Clear();

@@ -33,7 +33,7 @@ Finding* SettingsFinding(Report& report, Code code, Setting setting, const Parts
 // CheckFiles.cpp: by which path the programs name the game folder (false:
 // by none, and they end), which files they take, and their lines.
 bool NameGameFolder(Report& report);
-bool LocateFiles(Report& report);
+void LocateFiles(Report& report);
 void OutlineFiles(Report& report);
 // CheckKeys.cpp: every key as the programs read it.
 void CheckSettingsKeys(Report& report);

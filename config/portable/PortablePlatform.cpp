@@ -157,8 +157,8 @@ std::size_t ReadProfileValue(const char* section, const char* key, const char* f
     std::string contents;
     bool loaded = LoadFile(OnDisk(path), contents);
     Decode(contents);
-    return profile_text::ReadValue(loaded ? &contents : nullptr, section, key, fallback, out,
-                                   capacity);
+    bool opens = loaded || ParentIsFolder(path);
+    return profile_text::ReadValue(opens ? &contents : nullptr, section, key, fallback, out, capacity);
 }
 
 bool WriteProfileValue(const char* section, const char* key, const char* value,
