@@ -108,7 +108,7 @@ struct FileOutline::Walk {
     Findings& findings;
     bool utf16;                             // by its mark: its texts are no code page's
     bool utf8Mark;                          // the file starts with one,
-    bool markHidesASection = false;         // and on Windows it turns a read section's heading into no heading
+    FixedText<64> hiddenSection = {};       // and on Windows it turns this read section's heading into no heading
     const KnownSection* section = nullptr;  // the section the lines stand in, when known
     bool firstOfItsName = false;            // the first section of its name
     FixedText<64> sectionName = {};
@@ -123,9 +123,15 @@ struct FileOutline::Walk {
         section = nullptr;
         for (std::size_t i = 0; i < knownCount; ++i)
             if (SameName(line.name, known[i].name)) section = &known[i];
+        // Outlined as Windows reads it: its keys stand before any heading, and
+        // a later heading of its name is the first.
+        if (line.number == 1 && utf8Mark && section) {
+            hiddenSection.Set(sectionName);
+            section = nullptr;
+            return;
+        }
         std::size_t first = outline.LineOf(sectionName.Get(), "");
         firstOfItsName = first == 0;
-        if (line.number == 1 && utf8Mark) markHidesASection = section != nullptr;
         if (!firstOfItsName) {
             Say(findings.Add(Code::DuplicateSection, file, sectionName.Get(), "", line.number)->message,
                 "The section stands again; the programs read only the first, at line ", Count{first}, ".");
@@ -175,8 +181,15 @@ struct FileOutline::Walk {
     // Windows' profile functions know no UTF-8 mark (Wine's skip it): on
     // Windows it belongs to the first line, which is no heading then.
     void ReportUtf8Mark() {
-        if (markHidesASection) {
-            const char* name = outline.entries_[0].section.Get();
+        const char* name = hiddenSection.Get();
+        if (std::size_t again = outline.LineOf(name, "")) {
+            Say(findings.Add(Code::Utf8Mark, file, name, "", 1)->message,
+                "The file starts with a UTF-8 mark: Windows reads it as part of the first line, so [", name,
+                "] is no heading there and the programs lose the keys below it, reading the section that stands "
+                "again at line ", Count{again}, " (Wine skips the mark and reads the first).");
+            return;
+        }
+        if (!hiddenSection.IsEmpty()) {
             Say(findings.Add(Code::Utf8Mark, file, name, "", 1)->message,
                 "The file starts with a UTF-8 mark: Windows reads it as part of the first line, so [", name,
                 "] is no heading there and the programs lose that whole section (Wine skips the mark).");
