@@ -46,6 +46,10 @@ bool WritePreview(const char* file);
 inline constexpr std::size_t kMostUtf8Characters = 4095;
 void FilesTextToUtf8(const char* text, char* out);
 
+// The letter in lower case, as the system's ANSI code page has it
+// (CharLowerBuffA); Windows-1252 on the portable back end.
+char LowerLetter(char letter);
+
 // Makes a console show the files' text as Windows programs do: on Windows
 // the console's code page becomes the ANSI one until the program ends.
 void ShowFilesTextOnConsole();

@@ -21,28 +21,50 @@ struct Labels : LabelTarget {
 };
 Labels labels;  // kept for the process's life
 
-// The letter a text marks for Alt, letter case aside; 0 for none. "&&"
-// shows one '&' and marks nothing.
+// The letter a text marks for Alt; 0 for none. "&&" shows one '&' and
+// marks nothing.
 char MarkedLetter(const Text& text) {
     for (const char* c = text.Get(); *c; ++c) {
         if (*c != '&') continue;
-        if (*++c != '&') return LowerAscii(*c);
+        if (*++c != '&') return *c;
     }
     return 0;
+}
+
+// How two marked letters meet. Letter case aside for ASCII, as the dialog
+// matches them; past ASCII Windows documents no letter case for mnemonics,
+// and Wine keeps a capital and its small letter apart.
+enum class Clash { None, Same, CaseBeyondAscii };
+
+Clash ClashOf(char a, char b) {
+    if (!a || !b) return Clash::None;
+    if (LowerAscii(a) == LowerAscii(b)) return Clash::Same;
+    bool beyondAscii = static_cast<unsigned char>(a) >= 0x80 && static_cast<unsigned char>(b) >= 0x80;
+    return beyondAscii && check_platform::LowerLetter(a) == check_platform::LowerLetter(b) ? Clash::CaseBeyondAscii
+                                                                                          : Clash::None;
 }
 
 void ReportMnemonicClashes(Report& report) {
     for (std::size_t i = 0; i < std::size(kLabels); ++i) {
         char letter = MarkedLetter(labels.texts[i]);
         for (std::size_t j = 0; letter && j < i; ++j) {
-            if (MarkedLetter(labels.texts[j]) != letter) continue;
+            char other = MarkedLetter(labels.texts[j]);
+            Clash clash = ClashOf(letter, other);
+            if (clash == Clash::None) continue;
             char shown[2] = {letter >= 'a' && letter <= 'z' ? static_cast<char>(letter - 'a' + 'A') : letter, '\0'};
-            Say(report.findings
-                    .Add(Code::MnemonicClash, CheckedFile::Language, kLabelSection, kLabels[i].name,
-                         languageOutline.LineOf(kLabelSection, kLabels[i].name))
-                    ->message,
-                Quoted(labels.texts[i]), " marks Alt+", shown, " as ", kLabels[j].name, "'s ", Quoted(labels.texts[j]),
-                " does: Alt+", shown, " reaches only the first of them.");
+            char otherShown[2] = {other, '\0'};
+            Finding* finding = report.findings.Add(
+                Code::MnemonicClash, CheckedFile::Language, kLabelSection, kLabels[i].name,
+                languageOutline.LineOf(kLabelSection, kLabels[i].name),
+                clash == Clash::Same ? Level::Warning : Level::Note);
+            if (clash == Clash::Same)
+                Say(finding->message, Quoted(labels.texts[i]), " marks Alt+", shown, " as ", kLabels[j].name, "'s ",
+                    Quoted(labels.texts[j]), " does: Alt+", shown, " reaches only the first of them.");
+            else
+                Say(finding->message, Quoted(labels.texts[i]), " marks Alt+", shown, ", ", kLabels[j].name, "'s ",
+                    Quoted(labels.texts[j]), " Alt+", otherShown,
+                    ": the same letter but for its case. Windows documents no letter case for such letters; "
+                    "Wine keeps the two apart.");
             break;
         }
     }

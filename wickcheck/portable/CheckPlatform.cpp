@@ -94,6 +94,14 @@ void FilesTextToUtf8(const char* text, char* out) {
     *out = 0;
 }
 
+char LowerLetter(char letter) {
+    // Windows-1252: Latin-1's capitals, and Š, Œ, Ž, Ÿ among 0x80-0x9F.
+    unsigned char c = static_cast<unsigned char>(letter);
+    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return static_cast<char>(c + 0x20);
+    if (c == 0x8A || c == 0x8C || c == 0x8E) return static_cast<char>(c + 0x10);
+    return c == 0x9F ? static_cast<char>(0xFF) : letter;
+}
+
 void ShowFilesTextOnConsole() {}
 
 bool PictureFrameSize(long&, long&) {

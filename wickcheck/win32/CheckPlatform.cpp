@@ -59,6 +59,12 @@ void FilesTextToUtf8(const char* text, char* out) {
     if (bytes <= 0) out[0] = 0;
 }
 
+char LowerLetter(char letter) {
+    char text[1] = {letter};
+    CharLowerBuffA(text, 1);
+    return text[0];
+}
+
 namespace {
 UINT consoleCodePage = 0;
 void RestoreConsole() {
