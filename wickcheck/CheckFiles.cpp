@@ -6,32 +6,28 @@
 #include "../config/SettingsFileLocator.h"
 #include "../editor/DialogTexts.h"
 #include "GameFolderCheck.h"
+#include "Watch.h"
 
 namespace GameFolderCheck {
 
-// Kept for the process's life, as in the programs.
-FileOutline settingsOutline;
-FileOutline languageOutline;
-
-bool Run(Report& report) {
-    // Nothing of an earlier check in the same process stays: no line of its files.
-    settingsOutline.Clear();
-    languageOutline.Clear();
-    if (!NameGameFolder(report)) return false;
-    LocateFiles(report);
-    OutlineFiles(report);
-    CheckSettingsKeys(report);
-    CheckLanguageKeys(report);
-    CheckRunwick(report);
-    CheckTunewick(report);
-    CheckTexts(report);
+bool Run(Report& report, unsigned watchSeconds) {
+    Check check(report);
+    if (!NameGameFolder(check)) return false;
+    LocateFiles(check);
+    OutlineFiles(check);
+    CheckSettingsKeys(check);
+    CheckLanguageKeys(check);
+    CheckRunwick(check);
+    CheckTunewick(check);
+    CheckTexts(check);
+    if (watchSeconds) Watch::Run(check, watchSeconds);
     return true;
 }
 
-Finding* AddSettingsFinding(Report& report, Code code, Setting setting) {
+Finding* AddSettingsFinding(Check& check, Code code, Setting setting) {
     const SettingKey& key = KeyOf(setting);
-    return report.findings.Add(code, CheckedFile::Settings, key.section, key.name,
-                               settingsOutline.LineOf(key.section, key.name));
+    return check.report.findings.Add(code, CheckedFile::Settings, key.section, key.name,
+                                     check.settingsOutline.LineOf(key.section, key.name));
 }
 
 namespace {
@@ -76,21 +72,24 @@ struct KnownSections {
     }
 };
 
-KnownSections settingsSections;
-KnownSections languageSections;
+KnownSections SettingsSections() {
+    KnownSections known;
+    for (const SettingKey& key : kSettingsFile) known.Add(key.section, key.name);
+    return known;
+}
 
-void KnowSections() {
-    settingsSections = KnownSections{};
-    for (const SettingKey& key : kSettingsFile) settingsSections.Add(key.section, key.name);
-    languageSections = KnownSections{};
-    for (const LabelKey& label : kLabels) languageSections.Add(kLabelSection, label.name);
-    for (const ListTextKey& key : kListTextKeys) languageSections.Add(key.section, key.name);
-    for (const char* key : kCaptionKeys) languageSections.Add(kCaptionSection, key);
+KnownSections LanguageSections() {
+    KnownSections known;
+    for (const LabelKey& label : kLabels) known.Add(kLabelSection, label.name);
+    for (const ListTextKey& key : kListTextKeys) known.Add(key.section, key.name);
+    for (const char* key : kCaptionKeys) known.Add(kCaptionSection, key);
+    return known;
 }
 
 }  // namespace
 
-bool NameGameFolder(Report& report) {
+bool NameGameFolder(Check& check) {
+    Report& report = check.report;
     platform::FolderNaming naming = platform::NameCurrentFolder();
     if (!platform::FullPath(".", report.gameFolder)) report.gameFolder.Set(".");
     if (naming == platform::FolderNaming::InCodePage) return true;
@@ -110,7 +109,8 @@ bool NameGameFolder(Report& report) {
     return false;
 }
 
-void LocateFiles(Report& report) {
+void LocateFiles(Check& check) {
+    Report& report = check.report;
     FixedText<kMaxPath> path;
     bool settingsFound = SettingsFileLocator::Locate(kSettingsFilePattern, path);
     if (settingsFound) report.settingsFile.Set(path);
@@ -138,14 +138,16 @@ void LocateFiles(Report& report) {
     ReportIgnoredCandidates(report, kLanguageFilePattern, CheckedFile::Language, Code::LanguageFileIgnored);
 }
 
-void OutlineFiles(Report& report) {
-    KnowSections();
+void OutlineFiles(Check& check) {
+    Report& report = check.report;
+    static const KnownSections settingsSections = SettingsSections();
+    static const KnownSections languageSections = LanguageSections();
     if (!report.settingsFile.IsEmpty())
-        settingsOutline.Check(report.settingsFile.Get(), settingsSections.sections, settingsSections.count,
-                              CheckedFile::Settings, report.findings);
+        check.settingsOutline.Check(report.settingsFile.Get(), settingsSections.sections, settingsSections.count,
+                                    CheckedFile::Settings, report.findings);
     if (!report.languageFile.IsEmpty())
-        languageOutline.Check(report.languageFile.Get(), languageSections.sections, languageSections.count,
-                              CheckedFile::Language, report.findings);
+        check.languageOutline.Check(report.languageFile.Get(), languageSections.sections, languageSections.count,
+                                    CheckedFile::Language, report.findings);
 }
 
 }  // namespace GameFolderCheck

@@ -45,18 +45,19 @@ const char* Readers(const SettingKey& key) {
     return "the programs";
 }
 
-void ReportCut(Report& report, const SettingKey& key, const Text& value) {
+void ReportCut(Check& check, const SettingKey& key, const Text& value) {
     if (key.kind != ValueKind::Path) {
-        SettingsFinding(report, Code::ValueCut, key.setting, "The value is longer than the ", Count{key.capacity - 1},
+        SettingsFinding(check, Code::ValueCut, key.setting, "The value is longer than the ", Count{key.capacity - 1},
                         " characters the key holds: the programs read ", Quoted(value), ".");
         return;
     }
-    SettingsFinding(report, Code::PathCut, key.setting, "The value is longer than the ", Count{key.capacity - 1},
+    SettingsFinding(check, Code::PathCut, key.setting, "The value is longer than the ", Count{key.capacity - 1},
                     " characters the key holds: ", Readers(key), " does not use it",
                     key.setting == Setting::LaunchExe ? ", and opens nothing after a save." : ".");
 }
 
-void CheckLanguageKey(Report& report, const char* section, const char* name, const char* english) {
+void CheckLanguageKey(Check& check, const char* section, const char* name, const char* english) {
+    Report& report = check.report;
     const char* file = report.languageFile.Get();
     LanguageText value;
     ValueState state = ProfileStore::ReadWholeValue(section, name, english, kLanguageTextCapacity, value, file);
@@ -65,15 +66,16 @@ void CheckLanguageKey(Report& report, const char* section, const char* name, con
     if (state == ValueState::Whole && value.Length() < whole) state = ValueState::Cut;
     DescribeRead(report.Add(Group::LanguageFile, name), section, state, value, english, kLanguageTextCapacity);
     if (state != ValueState::Cut) return;
-    Say(report.findings.Add(Code::ValueCut, CheckedFile::Language, section, name, languageOutline.LineOf(section, name))
-            ->message,
+    std::size_t line = check.languageOutline.LineOf(section, name);
+    Say(report.findings.Add(Code::ValueCut, CheckedFile::Language, section, name, line)->message,
         "The text is longer than ", Count{kLanguageTextCapacity - 1}, " characters: Tunewick shows ", Quoted(value),
         ".");
 }
 
 }  // namespace
 
-void CheckSettingsKeys(Report& report) {
+void CheckSettingsKeys(Check& check) {
+    Report& report = check.report;
     const char* file = report.settingsFile.Get();
     for (const SettingKey& key : kSettingsFile) {
         // Both programs read with the same capacity; only Screen's default differs.
@@ -96,20 +98,21 @@ void CheckSettingsKeys(Report& report) {
                 Say(f->message, "The key is not set: ", Readers(key), key.readBy == ReadBy::Both ? " read " : " reads ",
                     Quoted(key.tunewickFallback), ".");
         } else if (state == ValueState::Cut) {
-            ReportCut(report, key, value);
+            ReportCut(check, key, value);
         } else if (key.kind == ValueKind::Flag && !IsFlagSet(value) && LooksLikeTrue(value)) {
-            SettingsFinding(report, Code::FlagNotSet, key.setting, Quoted(value),
+            SettingsFinding(check, Code::FlagNotSet, key.setting, Quoted(value),
                             " does not count as set: only TRUE does.");
         }
     }
 }
 
 // Each key with the English text that stands in for it.
-void CheckLanguageKeys(Report& report) {
+void CheckLanguageKeys(Check& check) {
+    Report& report = check.report;
     if (report.languageFile.IsEmpty()) return;
-    for (const LabelKey& label : kLabels) CheckLanguageKey(report, kLabelSection, label.name, label.fallback);
-    for (const ListTextKey& key : kListTextKeys) CheckLanguageKey(report, key.section, key.name, key.fallback);
-    for (const char* key : kCaptionKeys) CheckLanguageKey(report, kCaptionSection, key, "");
+    for (const LabelKey& label : kLabels) CheckLanguageKey(check, kLabelSection, label.name, label.fallback);
+    for (const ListTextKey& key : kListTextKeys) CheckLanguageKey(check, key.section, key.name, key.fallback);
+    for (const char* key : kCaptionKeys) CheckLanguageKey(check, kCaptionSection, key, "");
 }
 
 }  // namespace GameFolderCheck

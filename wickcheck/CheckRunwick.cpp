@@ -8,8 +8,6 @@
 namespace GameFolderCheck {
 namespace {
 
-LaunchCommand command;  // kept for the process's life, as in Runwick
-
 // The outcomes where Runwick shows its box instead of starting the game, for
 // a key of the settings file.
 struct Refusal {
@@ -27,26 +25,29 @@ const Refusal kRefusals[] = {
      "GamePath is no existing folder, or too long"},
 };
 
-bool ReportRefusal(Report& report, LaunchOutcome outcome) {
+bool ReportRefusal(Check& check, LaunchOutcome outcome) {
+    Report& report = check.report;
     const char* box = LaunchSupervisor::RefusalMessage(outcome);
     if (!box) return false;
     Say(report.Add(Group::Runwick, "start"), "nothing: Runwick shows \"", box, "\"");
     for (const Refusal& refusal : kRefusals)
         if (refusal.outcome == outcome)
-            SettingsFinding(report, refusal.code, refusal.key, refusal.cause, ": Runwick shows \"", box, "\".");
+            SettingsFinding(check, refusal.code, refusal.key, refusal.cause, ": Runwick shows \"", box, "\".");
     return true;
 }
 
-void ReportStart(Report& report) {
+void ReportStart(Check& check) {
+    Report& report = check.report;
+    const LaunchCommand& command = check.command;
     const char* program = command.executablePath.Get();
     bool exists = platform::IsFile(program);
     Text& start = Say(report.Add(Group::Runwick, "start"), command.executablePath, exists ? " (exists)" : " (no such file)");
     if (!exists) {
-        SettingsFinding(report, Code::GameExeMissing, Setting::GameExe, "There is no file ", command.executablePath,
+        SettingsFinding(check, Code::GameExeMissing, Setting::GameExe, "There is no file ", command.executablePath,
                         ": Runwick shows \"", kExecutableNotPresentMessage, "\".");
     } else if (!NamesAProgram(program)) {
         SayMore(start, ", no program: opened with the program its type belongs to, if any");
-        SettingsFinding(report, Code::GameExeNotProgram, Setting::GameExe, command.executablePath,
+        SettingsFinding(check, Code::GameExeNotProgram, Setting::GameExe, command.executablePath,
                         " is no program: Windows opens it with the program its type belongs to, and where none is, "
                         "Runwick shows \"", kCouldNotStartMessage, "\" and Windows' reason.");
     }
@@ -81,19 +82,23 @@ const SaveFolderFate kSaveFolderFates[] = {
      "The save folder's short form still holds a blank (a drive without 8.3 names): the game gets no -dir."},
 };
 
-void ReportSaveFolder(Report& report) {
+void ReportSaveFolder(Check& check) {
+    Report& report = check.report;
+    const LaunchCommand& command = check.command;
     for (const SaveFolderFate& fate : kSaveFolderFates) {
         if (fate.state != command.saveFolder) continue;
         Say(report.Add(Group::Runwick, "save folder"), fate.named ? command.saveFolderPath.Get() : "", fate.fact);
-        if (fate.finding) SettingsFinding(report, Code::SaveFolderLeftOut, Setting::Savedir, fate.finding);
+        if (fate.finding) SettingsFinding(check, Code::SaveFolderLeftOut, Setting::Savedir, fate.finding);
     }
 }
 
-void ReportWindowAndIcon(Report& report) {
+void ReportWindowAndIcon(Check& check) {
+    Report& report = check.report;
+    const LaunchCommand& command = check.command;
     Text& caption = report.Add(Group::Runwick, "waits for the window");
     if (command.windowTitle.IsEmpty()) {
         caption.Set("none: WinTitleOld is empty, and an empty caption matches no window");
-        SettingsFinding(report, Code::WindowTitleEmpty, Setting::WinTitleOld,
+        SettingsFinding(check, Code::WindowTitleEmpty, Setting::WinTitleOld,
                         "WinTitleOld is empty: Runwick never finds the game's window, and keeps no icon on it.");
     } else {
         Say(caption, Quoted(command.windowTitle), " (letter case aside)");
@@ -117,17 +122,17 @@ void ReportWindowAndIcon(Report& report) {
     }
     SayMore(icon, ": none is sent; Runwick leaves once the window is there");
     if (command.iconFile.IsEmpty()) return;  // reported as a cut path
-    SettingsFinding(report, Code::IconNone, Setting::Icon, "IC is TRUE, but ", Quoted(command.iconFile),
+    SettingsFinding(check, Code::IconNone, Setting::Icon, "IC is TRUE, but ", Quoted(command.iconFile),
                     " holds no icon: the game keeps its own and Runwick keeps none on it.");
 }
 
 }  // namespace
 
-void CheckRunwick(Report& report) {
-    if (ReportRefusal(report, command.Build(BuildMode::CheckOnly))) return;
-    ReportStart(report);
-    ReportSaveFolder(report);
-    ReportWindowAndIcon(report);
+void CheckRunwick(Check& check) {
+    if (ReportRefusal(check, check.command.Build(BuildMode::CheckOnly))) return;
+    ReportStart(check);
+    ReportSaveFolder(check);
+    ReportWindowAndIcon(check);
 }
 
 }  // namespace GameFolderCheck

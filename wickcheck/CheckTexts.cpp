@@ -19,7 +19,6 @@ struct Labels : LabelTarget {
             if (kLabels[i].controlId == controlId) texts[i].Set(text);
     }
 };
-Labels labels;  // kept for the process's life
 
 // The letter a text marks for Alt; 0 for none. "&&" shows one '&' and
 // marks nothing.
@@ -44,7 +43,8 @@ Clash ClashOf(char a, char b) {
                                                                                           : Clash::None;
 }
 
-void ReportMnemonicClashes(Report& report) {
+void ReportMnemonicClashes(Check& check, const Labels& labels) {
+    Report& report = check.report;
     for (std::size_t i = 0; i < std::size(kLabels); ++i) {
         char letter = MarkedLetter(labels.texts[i]);
         for (std::size_t j = 0; letter && j < i; ++j) {
@@ -55,7 +55,7 @@ void ReportMnemonicClashes(Report& report) {
             char otherShown[2] = {other, '\0'};
             Finding* finding = report.findings.Add(
                 Code::MnemonicClash, CheckedFile::Language, kLabelSection, kLabels[i].name,
-                languageOutline.LineOf(kLabelSection, kLabels[i].name),
+                check.languageOutline.LineOf(kLabelSection, kLabels[i].name),
                 clash == Clash::Same ? Level::Warning : Level::Note);
             if (clash == Clash::Same)
                 Say(finding->message, Quoted(labels.texts[i]), " marks Alt+", shown, " as ", kLabels[j].name, "'s ",
@@ -70,12 +70,10 @@ void ReportMnemonicClashes(Report& report) {
     }
 }
 
-ListTexts listTexts;  // kept for the process's life
-
 // Measures one text against its control; a cut one is a finding. A text the
 // language file does not set is Tunewick's own: cut here, it is noted once.
 struct Measure {
-    Report& report;
+    Check& check;
     std::size_t measured = 0;
     std::size_t cut = 0;
     bool ownNoted = false;
@@ -86,7 +84,7 @@ struct Measure {
         ++measured;
         if (fit.width <= fit.room) return;
         ++cut;
-        std::size_t line = languageOutline.LineOf(section, key);
+        std::size_t line = check.languageOutline.LineOf(section, key);
         bool own = line == 0;
         if (own && ownNoted) return;
         ownNoted = ownNoted || own;
@@ -95,7 +93,7 @@ struct Measure {
         shows.Append(text.Get() + (fit.showsEnd ? text.Length() - fit.shown : 0), fit.shown);
         if (!fit.showsEnd) shows.Append("...");
         Level level = own ? Level::Note : Level::Warning;
-        Say(report.findings.Add(Code::TextCut, CheckedFile::Language, section, key, line, level)->message,
+        Say(check.report.findings.Add(Code::TextCut, CheckedFile::Language, section, key, line, level)->message,
             Quoted(text), " is ", Count{static_cast<std::size_t>(fit.width)}, " pixels wide; its control gives it ",
             Count{static_cast<std::size_t>(fit.room)}, ": the player reads ", Quoted(shows),
             own ? " (Tunewick's own text: the language file does not set it)." : ".");
@@ -104,12 +102,14 @@ struct Measure {
 
 // Every text Tunewick shows from the language file, in the control that
 // shows it: the labels, and each item of the lists as the closed list shows it.
-void ReportTextsCut(Report& report) {
-    Measure measure{report};
+void ReportTextsCut(Check& check, const Labels& labels) {
+    Report& report = check.report;
+    Measure measure{check};
     for (std::size_t i = 0; i < std::size(kLabels); ++i)
         measure.Text(kLabels[i].controlId, kLabelSection, kLabels[i].name, labels.texts[i]);
+    ListTexts listTexts;
     DialogTexts::ReadListTexts(report.languageFile.Get(), listTexts);
-    auto measureItems = [&measure](const RecordedList& list, int controlId) {
+    auto measureItems = [&measure, &listTexts](const RecordedList& list, int controlId) {
         for (int item = 0; item < list.Count(); ++item)
             for (const ListTextKey& key : kListTextKeys)
                 if ((listTexts.*key.text).Equals(list.Item(item))) {
@@ -117,12 +117,12 @@ void ReportTextsCut(Report& report) {
                     break;
                 }
     };
-    const RecordedChoices& lists = TunewickLists();
+    const RecordedChoices& lists = check.lists;
     measureItems(lists.adapter, IDC_ADAPTER);
     measureItems(lists.detail, IDC_DETAIL);
     measureItems(lists.colourDepth, IDC_COLOUR_DEPTH);
     measureItems(lists.acceleration, IDC_ACCELERATION);
-    measureItems(AccelerationInTheOtherMode(), IDC_ACCELERATION);
+    measureItems(AccelerationInTheOtherMode(check), IDC_ACCELERATION);
     Text& fact = report.Add(Group::Tunewick, "texts");
     if (!measure.measured)
         fact.Set("not measured: no dialog can be made on this system");
@@ -133,10 +133,11 @@ void ReportTextsCut(Report& report) {
 
 }  // namespace
 
-void CheckTexts(Report& report) {
-    DialogTexts::ReadLabels(report.languageFile.Get(), labels);
-    ReportMnemonicClashes(report);
-    ReportTextsCut(report);
+void CheckTexts(Check& check) {
+    Labels labels;
+    DialogTexts::ReadLabels(check.report.languageFile.Get(), labels);
+    ReportMnemonicClashes(check, labels);
+    ReportTextsCut(check, labels);
 }
 
 }  // namespace GameFolderCheck

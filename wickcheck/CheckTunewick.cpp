@@ -23,11 +23,6 @@ public:
     bool iconsSet = false;
 };
 
-// Kept for the process's life, as in Tunewick.
-RecordedChoices recorded;
-SettingsModel model(recorded.Controls());
-DialogFiles files;
-
 void AppendList(Text& line, const RecordedList& list) {
     for (int i = 0; i < list.Count(); ++i) SayMore(line, i ? ", " : "", list.Item(i));
 }
@@ -39,57 +34,60 @@ void AppendSelection(Text& line, const RecordedList& list) {
         SayMore(line, Quoted(list.Item(list.selection)));
 }
 
-void ReportEdition(Report& report) {
-    Text& line = Say(report.Add(Group::Tunewick, "edition"), Quoted(files.edition));
-    if (EditionNamed(files.edition)) return;
+void ReportEdition(Check& check) {
+    Report& report = check.report;
+    Text& line = Say(report.Add(Group::Tunewick, "edition"), Quoted(check.files.edition));
+    if (EditionNamed(check.files.edition)) return;
     SayMore(line, ", taken as ", Quoted(kEditions[0].name));
-    SettingsFinding(report, Code::EditionUnknown, Setting::QFV, Quoted(files.edition),
+    SettingsFinding(check, Code::EditionUnknown, Setting::QFV, Quoted(check.files.edition),
                     " is no edition: Tunewick offers what ", Quoted(kEditions[0].name), " offers.");
 }
 
-void ReportChoices(Report& report) {
-    AppendList(report.Add(Group::Tunewick, "resolutions"), recorded.resolution);
-    AppendList(report.Add(Group::Tunewick, "colour depths"), recorded.colourDepth);
+void ReportChoices(Check& check) {
+    Report& report = check.report;
+    AppendList(report.Add(Group::Tunewick, "resolutions"), check.lists.resolution);
+    AppendList(report.Add(Group::Tunewick, "colour depths"), check.lists.colourDepth);
     Text& selections = report.Add(Group::Tunewick, "selections");
-    for (auto [name, list] : {std::pair{"adapter ", &recorded.adapter}, {", resolution ", &recorded.resolution},
-                              {", depth ", &recorded.colourDepth}, {", detail ", &recorded.detail}}) {
+    for (auto [name, list] : {std::pair{"adapter ", &check.lists.adapter}, {", resolution ", &check.lists.resolution},
+                              {", depth ", &check.lists.colourDepth}, {", detail ", &check.lists.detail}}) {
         SayMore(selections, name);
         AppendSelection(selections, *list);
     }
-    SayMore(selections, recorded.software.checked ? ", software rendering" : ", hardware rendering");
-    if (recorded.windowed.checked) SayMore(selections, ", windowed");
-    if (recorded.joypadDisabled.checked) SayMore(selections, ", joypad disabled");
-    if (recorded.mouseDisabled.checked) SayMore(selections, ", mouse disabled");
+    SayMore(selections, check.lists.software.checked ? ", software rendering" : ", hardware rendering");
+    if (check.lists.windowed.checked) SayMore(selections, ", windowed");
+    if (check.lists.joypadDisabled.checked) SayMore(selections, ", joypad disabled");
+    if (check.lists.mouseDisabled.checked) SayMore(selections, ", mouse disabled");
 }
 
 // What an unchanged save writes, against what is stored.
-void ReportSave(Report& report) {
-    TunewickWrites writes = model.Save();
+void ReportSave(Check& check) {
+    TunewickWrites writes = check.model.Save();
     bool screenWritten = false;
     for (int i = 0; i < writes.count; ++i) {
         const TunewickWrite& write = writes.items[i];
-        const Text& before = files.stored.Value(write.setting);
+        const Text& before = check.files.stored.Value(write.setting);
         if (write.setting == Setting::Screen) screenWritten = true;
         // An empty value is no choice yet: a save makes the first.
         if (before.IsEmpty() || before.Equals(write.value)) continue;
-        SettingsFinding(report, Code::StoredValueRewritten, write.setting, Quoted(before),
+        SettingsFinding(check, Code::StoredValueRewritten, write.setting, Quoted(before),
                         " is no option Tunewick offers for it: a save writes ", Quoted(write.value), ".");
     }
-    if (!screenWritten && !files.stored.Value(Setting::Screen).IsEmpty())
-        SettingsFinding(report, Code::StoredModeKept, Setting::Screen, Quoted(files.stored.Value(Setting::Screen)),
+    if (!screenWritten && !check.files.stored.Value(Setting::Screen).IsEmpty())
+        SettingsFinding(check, Code::StoredModeKept, Setting::Screen, Quoted(check.files.stored.Value(Setting::Screen)),
                         " is a mode this edition does not offer: Tunewick shows no selection and a save keeps it.");
 }
 
-void ReportPicture(Report& report) {
+void ReportPicture(Check& check) {
+    Report& report = check.report;
     Text& line = report.Add(Group::Tunewick, "picture");
-    const Text& picture = files.pictureFile;
+    const Text& picture = check.files.pictureFile;
     if (picture.IsEmpty()) {
         line.Set("none: an empty frame");
         // Tunewick leaves a cut path empty, and it is reported as cut.
         SettingText<Setting::SettingsPic> asRead;
-        if (ReadSettingState(Setting::SettingsPic, Program::Tunewick, asRead, files.settingsFile.Get()) !=
+        if (ReadSettingState(Setting::SettingsPic, Program::Tunewick, asRead, check.files.settingsFile.Get()) !=
             ValueState::Cut)
-            SettingsFinding(report, Code::PictureNone, Setting::SettingsPic,
+            SettingsFinding(check, Code::PictureNone, Setting::SettingsPic,
                             "SettingsPic is empty: Tunewick's picture frame stays empty.");
         return;
     }
@@ -97,13 +95,13 @@ void ReportPicture(Report& report) {
     long height = 0;
     if (!platform::IsFile(picture.Get())) {
         Say(line, Quoted(picture), ": no such file, an empty frame");
-        SettingsFinding(report, Code::PictureMissing, Setting::SettingsPic, "There is no file ", Quoted(picture),
+        SettingsFinding(check, Code::PictureMissing, Setting::SettingsPic, "There is no file ", Quoted(picture),
                         ": Tunewick's picture frame stays empty.");
         return;
     }
     if (!check_platform::BitmapSize(picture.Get(), width, height)) {
         Say(line, Quoted(picture), ": not a Windows bitmap, an empty frame");
-        SettingsFinding(report, Code::PictureNotBitmap, Setting::SettingsPic, Quoted(picture),
+        SettingsFinding(check, Code::PictureNotBitmap, Setting::SettingsPic, Quoted(picture),
                         " is not a Windows bitmap: Tunewick's picture frame stays empty.");
         return;
     }
@@ -120,26 +118,27 @@ void ReportPicture(Report& report) {
     long long picturesOwn = static_cast<long long>(height) * frameWidth;
     long long off = frame > picturesOwn ? frame - picturesOwn : picturesOwn - frame;
     if (off * 10 > picturesOwn)
-        SettingsFinding(report, Code::PictureStretched, Setting::SettingsPic,
+        SettingsFinding(check, Code::PictureStretched, Setting::SettingsPic,
                         "The picture's shape differs from the frame's: it is shown stretched. A picture of ",
                         Count{static_cast<std::size_t>(frameWidth)}, " x ", Count{static_cast<std::size_t>(frameHeight)},
                         " pixels fills the frame unstretched here.");
 }
 
-void ReportWindowIcon(Report& report, bool iconsSet) {
+void ReportWindowIcon(Check& check, bool iconsSet) {
+    Report& report = check.report;
     Text& icon = report.Add(Group::Tunewick, "window icon");
     if (!iconsSet) {
-        icon.Set(IsFlagSet(files.iconFlag) ? "its own (SIcon is too long for its key)" : "its own (SI is not TRUE)");
+        icon.Set(IsFlagSet(check.files.iconFlag) ? "its own (SIcon is too long for its key)" : "its own (SI is not TRUE)");
         return;
     }
-    unsigned icons = check_platform::CountIcons(files.iconFile.Get());
+    unsigned icons = check_platform::CountIcons(check.files.iconFile.Get());
     if (icons == check_platform::kIconsNotCounted) {
-        Say(icon, Quoted(files.iconFile), ", a program or library: its icons are not counted on this system");
+        Say(icon, Quoted(check.files.iconFile), ", a program or library: its icons are not counted on this system");
         return;
     }
-    Say(icon, Quoted(files.iconFile), icons ? ": its first icon" : ": no icon in it, so none");
+    Say(icon, Quoted(check.files.iconFile), icons ? ": its first icon" : ": no icon in it, so none");
     if (!icons)
-        SettingsFinding(report, Code::WindowIconNone, Setting::SIcon, "SI is TRUE, but ", Quoted(files.iconFile),
+        SettingsFinding(check, Code::WindowIconNone, Setting::SIcon, "SI is TRUE, but ", Quoted(check.files.iconFile),
                         " holds no icon: Tunewick's window has none.");
 }
 
@@ -154,10 +153,11 @@ bool InGameFolder(const Text& path) {
     return separates(folder.Get()[length - 1]) || separates(path.Get()[length]);
 }
 
-void ReportAfterSave(Report& report) {
+void ReportAfterSave(Check& check) {
+    Report& report = check.report;
     Text& after = report.Add(Group::Tunewick, "after Save & Exit");
     SettingText<Setting::LaunchExe> launchExe;
-    switch (DialogLoad::ProgramAfterSave(files.settingsFile.Get(), launchExe)) {
+    switch (DialogLoad::ProgramAfterSave(check.files.settingsFile.Get(), launchExe)) {
         case DialogLoad::AfterSave::OpensNothing:
             after.Set("opens nothing (RunGame is not TRUE)");
             return;
@@ -166,12 +166,12 @@ void ReportAfterSave(Report& report) {
             return;
         case DialogLoad::AfterSave::LaunchExeEmpty:
             after.Set("opens nothing: LaunchExe is empty");
-            SettingsFinding(report, Code::LaunchExeEmpty, Setting::LaunchExe,
+            SettingsFinding(check, Code::LaunchExeEmpty, Setting::LaunchExe,
                             "RunGame is TRUE but LaunchExe is empty: nothing is opened after a save.");
             return;
         case DialogLoad::AfterSave::LaunchExeFolder:
             after.Set("opens nothing: LaunchExe names a folder");
-            SettingsFinding(report, Code::LaunchExeNotFound, Setting::LaunchExe, Quoted(launchExe),
+            SettingsFinding(check, Code::LaunchExeNotFound, Setting::LaunchExe, Quoted(launchExe),
                             " is a folder, no program: nothing is opened after a save.");
             return;
         case DialogLoad::AfterSave::OpensLaunchExe:
@@ -182,45 +182,40 @@ void ReportAfterSave(Report& report) {
     bool exists = platform::FullPath(launchExe.Get(), program);
     if (exists) AddProgramExtension(program);
     exists = exists && platform::IsFile(program.Get());
-    Say(after, "opens ", Quoted(launchExe),
-        !exists ? " (not in the game folder)" : InGameFolder(program) ? " (in the game folder)" : " (outside the game folder)");
+    const char* where = !exists                 ? " (not in the game folder)"
+                        : InGameFolder(program) ? " (in the game folder)"
+                                                : " (outside the game folder)";
+    Say(after, "opens ", Quoted(launchExe), where);
     if (exists && !NamesAProgram(program.Get()))
         SayMore(after, ", no program: opened with the program its type belongs to, if any");
     if (!exists)
-        SettingsFinding(report, Code::LaunchExeNotFound, Setting::LaunchExe, Quoted(launchExe),
+        SettingsFinding(check, Code::LaunchExeNotFound, Setting::LaunchExe, Quoted(launchExe),
                         " is not in the game folder: unless Windows finds it elsewhere, nothing is opened.");
 }
 
 }  // namespace
 
-const RecordedChoices& TunewickLists() {
-    return recorded;
-}
-
-const RecordedList& AccelerationInTheOtherMode() {
-    bool software = recorded.software.checked;
-    recorded.software.checked = !software;
-    recorded.hardware.checked = software;
+const RecordedList& AccelerationInTheOtherMode(Check& check) {
+    bool software = check.lists.software.checked;
+    check.lists.software.checked = !software;
+    check.lists.hardware.checked = software;
     if (software)
-        model.HardwareCommand();
+        check.model.HardwareCommand();
     else
-        model.SoftwareCommand();
-    return recorded.acceleration;
+        check.model.SoftwareCommand();
+    return check.lists.acceleration;
 }
 
-void CheckTunewick(Report& report) {
-    for (RecordedCheck* check : {&recorded.hardware, &recorded.software, &recorded.windowed, &recorded.joypadDisabled,
-                                 &recorded.mouseDisabled})
-        check->checked = false;  // the model only ever sets them
+void CheckTunewick(Check& check) {
     RecordedWindow window;
-    DialogLoad::Load(files, window, model);
-    Say(report.Add(Group::Tunewick, "caption"), Quoted(files.caption));
-    ReportEdition(report);
-    ReportChoices(report);
-    ReportSave(report);
-    ReportPicture(report);
-    ReportWindowIcon(report, window.iconsSet);
-    ReportAfterSave(report);
+    DialogLoad::Load(check.files, window, check.model);
+    Say(check.report.Add(Group::Tunewick, "caption"), Quoted(check.files.caption));
+    ReportEdition(check);
+    ReportChoices(check);
+    ReportSave(check);
+    ReportPicture(check);
+    ReportWindowIcon(check, window.iconsSet);
+    ReportAfterSave(check);
 }
 
 }  // namespace GameFolderCheck

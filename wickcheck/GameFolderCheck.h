@@ -1,52 +1,69 @@
 #pragma once
 // The authors' check of a game folder: what Tunewick and Runwick will do
 // with its files, through their own logic, and every mistake in them. It
-// changes nothing: no file is written, no folder made, nothing started.
-// Its steps stand one file each, and share the outlines of both files and a
-// finding about a key of the settings file.
+// changes nothing: no file is written, no folder made, nothing started
+// (but with a watch, which starts the game as Runwick does).
+// Its steps stand one file each, and share one check's state: the outlines
+// of both files, and what each program made of them.
 #include "../config/GameSettingsFile.h"
+#include "../editor/DialogLoad.h"
 #include "../editor/RecordedChoices.h"
+#include "../launcher/LaunchCommand.h"
 #include "FileOutline.h"
 #include "Message.h"
 #include "Report.h"
 
 namespace GameFolderCheck {
 
-// Checks the game folder that is the current directory, step by step; it
-// changes to the folder's short form where the programs would. False where
-// the programs name the folder by no path, and so show only their box.
-bool Run(Report& report);
+// One check of a game folder as it goes: the report it fills, and what its
+// steps learn and share. Made anew for each check, so nothing of an earlier
+// one stays.
+struct Check {
+    explicit Check(Report& report) : report(report) {}
+    Check(const Check&) = delete;
+    Check& operator=(const Check&) = delete;
 
-extern FileOutline settingsOutline;
-extern FileOutline languageOutline;
+    Report& report;
+    FileOutline settingsOutline;
+    FileOutline languageOutline;
+    LaunchCommand command;   // Runwick's, built without making anything
+    DialogFiles files;       // what Tunewick's dialog reads
+    RecordedChoices lists;   // Tunewick's lists and check boxes, as its model fills them
+    SettingsModel model{lists.Controls()};
+};
+
+// Checks the game folder that is the current directory, step by step; it
+// changes to the folder's short form where the programs would. With
+// watchSeconds, it then starts the game as Runwick does and watches it for
+// at most that long (Watch.h). False where the programs name the folder by
+// no path, and so show only their box.
+bool Run(Report& report, unsigned watchSeconds = 0);
 
 // A finding about a key of the settings file, at the line it stands on.
-Finding* AddSettingsFinding(Report& report, Code code, Setting setting);
+Finding* AddSettingsFinding(Check& check, Code code, Setting setting);
 
 template <typename... Parts>
-Finding* SettingsFinding(Report& report, Code code, Setting setting, const Parts&... parts) {
-    Finding* finding = AddSettingsFinding(report, code, setting);
+Finding* SettingsFinding(Check& check, Code code, Setting setting, const Parts&... parts) {
+    Finding* finding = AddSettingsFinding(check, code, setting);
     Say(finding->message, parts...);
     return finding;
 }
 
 // CheckFiles.cpp: by which path the programs name the game folder (false:
 // by none, and they end), which files they take, and their lines.
-bool NameGameFolder(Report& report);
-void LocateFiles(Report& report);
-void OutlineFiles(Report& report);
+bool NameGameFolder(Check& check);
+void LocateFiles(Check& check);
+void OutlineFiles(Check& check);
 // CheckKeys.cpp: every key as the programs read it.
-void CheckSettingsKeys(Report& report);
-void CheckLanguageKeys(Report& report);
+void CheckSettingsKeys(Check& check);
+void CheckLanguageKeys(Check& check);
 // CheckRunwick.cpp, CheckTunewick.cpp: what each program will do.
-void CheckRunwick(Report& report);
-void CheckTunewick(Report& report);
-// The lists as Tunewick's model fills them, once CheckTunewick has run; and
-// the acceleration list once the player has switched to the other rendering
+void CheckRunwick(Check& check);
+void CheckTunewick(Check& check);
+// The acceleration list once the player has switched to the other rendering
 // mode (which leaves the model there: for the last step only).
-const RecordedChoices& TunewickLists();
-const RecordedList& AccelerationInTheOtherMode();
+const RecordedList& AccelerationInTheOtherMode(Check& check);
 // CheckTexts.cpp: Tunewick's texts as its dialog shows them.
-void CheckTexts(Report& report);
+void CheckTexts(Check& check);
 
 }  // namespace GameFolderCheck

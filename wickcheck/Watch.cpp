@@ -41,10 +41,15 @@ void AppendPart(Text& out, Seconds time) {
 
 namespace {
 
-LaunchCommand command;  // kept for the process's life, as in Runwick
-Timeline timeline;
+using GameFolderCheck::Check;
 
-void ReportHappening(Report& report, const Happening& h) {
+// What Runwick started, and what happened then.
+struct Watched {
+    LaunchCommand command;
+    Timeline timeline;
+};
+
+void ReportHappening(Report& report, const LaunchCommand& command, const Happening& h) {
     Seconds at{h.milliseconds};
     switch (h.event) {
         case Event::Started:
@@ -83,7 +88,7 @@ void ReportHappening(Report& report, const Happening& h) {
 }
 
 // The game's captions as the author could copy one: "A", "B".
-void AppendCaptions(Text& out) {
+void AppendCaptions(Text& out, const Timeline& timeline) {
     bool any = false;
     for (std::size_t i = 0; i < timeline.count; ++i) {
         if (timeline.items[i].event != Event::Window) continue;
@@ -93,9 +98,10 @@ void AppendCaptions(Text& out) {
     if (!any) out.Append("none");
 }
 
-void ReportFindings(Report& report, unsigned limitSeconds) {
+void ReportFindings(Check& check, const Watched& watched, unsigned limitSeconds) {
+    const Timeline& timeline = watched.timeline;
     if (const Happening* refused = timeline.Find(Event::NotStarted)) {
-        GameFolderCheck::SettingsFinding(report, Code::GameNotStarted, Setting::GameExe,
+        GameFolderCheck::SettingsFinding(check, Code::GameNotStarted, Setting::GameExe,
                                          "The game was not started: Runwick shows \"", refused->text, "\".");
         return;
     }
@@ -103,31 +109,35 @@ void ReportFindings(Report& report, unsigned limitSeconds) {
     // A game that ended at once, showing nothing, has no caption to name.
     const Happening* ended = timeline.Find(Event::Ended);
     if (ended && !timeline.Has(Event::LimitPassed)) {
-        GameFolderCheck::SettingsFinding(report, Code::GameEndedEarly, Setting::GameExe, "The game ended after ",
+        GameFolderCheck::SettingsFinding(check, Code::GameEndedEarly, Setting::GameExe, "The game ended after ",
                                          Seconds{ended->milliseconds}, " with exit code ", Count{ended->number},
                                          ", before Runwick found its window.");
         if (!timeline.Has(Event::Window)) return;
     }
-    Finding* unseen = GameFolderCheck::SettingsFinding(
-        report, Code::WindowTitleNotSeen, Setting::WinTitleOld, "No window captioned ", Quoted(command.windowTitle),
-        " came in ", Seconds{ended ? ended->milliseconds : limitSeconds * 1000ull}, "; the game's windows: ");
-    AppendCaptions(unseen->message);
+    Seconds watchedFor{ended ? ended->milliseconds : limitSeconds * 1000ull};
+    Finding* unseen =
+        GameFolderCheck::SettingsFinding(check, Code::WindowTitleNotSeen, Setting::WinTitleOld, "No window captioned ",
+                                         Quoted(watched.command.windowTitle), " came in ", watchedFor,
+                                         "; the game's windows: ");
+    AppendCaptions(unseen->message, timeline);
     unseen->message.Append(".");
 }
 
 }  // namespace
 
-bool Run(Report& report, unsigned limitSeconds) {
+void Run(Check& check, unsigned limitSeconds) {
+    Watched watched;
     // As Runwick builds it: the save folder is made.
-    LaunchOutcome outcome = command.Build();
-    timeline.count = 0;
-    if (!Record(outcome, command, limitSeconds, timeline)) return false;
-    for (std::size_t i = 0; i < timeline.count; ++i) ReportHappening(report, timeline.items[i]);
+    LaunchOutcome outcome = watched.command.Build();
+    Record(outcome, watched.command, limitSeconds, watched.timeline);
+    const Timeline& timeline = watched.timeline;
+    for (std::size_t i = 0; i < timeline.count; ++i)
+        ReportHappening(check.report, watched.command, timeline.items[i]);
     if (timeline.Has(Event::Matched) && !timeline.Has(Event::IconKept))
-        report.Add(Group::Watch, "icon")
-            .Set(IsFlagSet(command.iconFlag) ? "none kept: the icon file gave none" : "none kept (IC is not TRUE)");
-    ReportFindings(report, limitSeconds);
-    return true;
+        check.report.Add(Group::Watch, "icon")
+            .Set(IsFlagSet(watched.command.iconFlag) ? "none kept: the icon file gave none"
+                                                     : "none kept (IC is not TRUE)");
+    ReportFindings(check, watched, limitSeconds);
 }
 
 }  // namespace Watch

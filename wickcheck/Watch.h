@@ -7,10 +7,7 @@
 #include <cstddef>
 
 #include "../config/FixedText.h"
-#include "Report.h"
-
-struct LaunchCommand;
-enum class LaunchOutcome;
+#include "GameFolderCheck.h"
 
 namespace Watch {
 
@@ -44,14 +41,15 @@ struct Timeline {
     const Happening* Find(Event event) const;
 };
 
-// The platform's part: runs Runwick's supervisor on the command, recording,
-// then waits for the game's end or the limit. False where this build cannot
-// start a Windows program (the portable back end).
-bool Record(LaunchOutcome outcome, const LaunchCommand& command, unsigned limitSeconds, Timeline& timeline);
+// Whether this build can start the game: not the portable back end's.
+bool Possible();
 
-// Starts and watches the game of the current folder, after the check has
-// run: the timeline as facts, and its findings. False where this build
-// cannot start the game.
-bool Run(Report& report, unsigned limitSeconds);
+// The platform's part: runs Runwick's supervisor on the command, recording,
+// then waits for the game's end or the limit.
+void Record(LaunchOutcome outcome, const LaunchCommand& command, unsigned limitSeconds, Timeline& timeline);
+
+// Starts and watches the game of the current folder, once the check's other
+// steps are done: the timeline as facts of the report, and its findings.
+void Run(GameFolderCheck::Check& check, unsigned limitSeconds);
 
 }  // namespace Watch

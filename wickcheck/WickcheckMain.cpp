@@ -86,12 +86,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "Wickcheck: %s is no folder that can be opened\n", folder);
         return 3;
     }
-    bool dialogShown = GameFolderCheck::Run(report);
-    if (watch && !Watch::Run(report, seconds)) {
+    if (watch && !Watch::Possible()) {
         std::fputs("Wickcheck: --watch starts the game, which only the Windows build can: nothing was started\n",
                    stderr);
         return 4;
     }
+    bool dialogShown = GameFolderCheck::Run(report, watch ? seconds : 0);
     if (form == Form::Json) {
         PrintJson(report);
     } else {

@@ -3,8 +3,10 @@
 
 namespace Watch {
 
-bool Record(LaunchOutcome, const LaunchCommand&, unsigned, Timeline&) {
+bool Possible() {
     return false;
 }
+
+void Record(LaunchOutcome, const LaunchCommand&, unsigned, Timeline&) {}
 
 }  // namespace Watch

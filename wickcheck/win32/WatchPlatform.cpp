@@ -131,7 +131,8 @@ private:
     }
 
     static void CaptionOf(HWND window, Text& caption) {
-        caption.Adopt(static_cast<std::size_t>(GetWindowTextA(window, caption.Buffer(), static_cast<int>(caption.Capacity()))));
+        int length = GetWindowTextA(window, caption.Buffer(), static_cast<int>(caption.Capacity()));
+        caption.Adopt(static_cast<std::size_t>(length));
     }
 
     // Each visible top-level window of the game's process, when it shows or
@@ -180,11 +181,14 @@ private:
 
 }  // namespace
 
-bool Record(LaunchOutcome outcome, const LaunchCommand& command, unsigned limitSeconds, Timeline& timeline) {
-    static WatchingPlatform platform(timeline, limitSeconds);
+bool Possible() {
+    return true;
+}
+
+void Record(LaunchOutcome outcome, const LaunchCommand& command, unsigned limitSeconds, Timeline& timeline) {
+    WatchingPlatform platform(timeline, limitSeconds);
     LaunchSupervisor::Run(platform, outcome, command);
     platform.WatchToTheEnd();
-    return true;
 }
 
 }  // namespace Watch
