@@ -8,7 +8,7 @@
 #include "../launcher/LaunchCommand.h"
 #include "GameFolder.h"
 #ifndef _WIN32
-#include "../config/portable/CodePage.h"
+#include "FakeSystem.h"
 #endif
 
 namespace {

@@ -15,7 +15,7 @@
 #include "AuthorsGuide.h"
 #include "BadGameFolders.h"
 #ifndef _WIN32
-#include "../config/portable/CodePage.h"
+#include "FakeSystem.h"
 #endif
 
 namespace fs = std::filesystem;

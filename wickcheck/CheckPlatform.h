@@ -1,8 +1,8 @@
 #pragma once
 // What the authors' check asks of the platform beyond the shared calls:
-// reading a file's bytes, counting icons and measuring a picture as the
-// programs' own calls would take them. win32/ calls the real functions;
-// portable/ reads the file formats itself, for the native build.
+// reading a file's bytes, Tunewick's dialog as it is laid out, the files'
+// text as UTF-8 and letter case. win32/ calls the real functions; portable/
+// stands in for them in the native build.
 #include <cstddef>
 
 #include "../editor/TextFit.h"
@@ -18,15 +18,6 @@ bool ChangeFolder(int index, const char* argument);
 // Up to capacity bytes of the file into out; size is the file's whole size,
 // which may be more. False when it cannot be read.
 bool ReadFileBytes(const char* path, char* out, std::size_t capacity, std::size_t& size);
-
-// How many icons the file holds, as ExtractIconExA counts them; 0 for none
-// or no such file. The portable back end reads icon files only: for a
-// program or library it answers kIconsNotCounted.
-inline constexpr unsigned kIconsNotCounted = ~0u;
-unsigned CountIcons(const char* path);
-
-// Whether the file loads as a Windows bitmap (LoadImageA), and its size.
-bool BitmapSize(const char* path, long& width, long& height);
 
 // Tunewick's dialog as it is laid out here, on Windows from its own
 // template and font (editor/win32/OffScreenDialog.h); the portable back end

@@ -2,6 +2,7 @@
 // making anything, and its own rules for the icon.
 #include "../launcher/LaunchCommand.h"
 #include "../launcher/LaunchSupervisor.h"
+#include "../config/PictureFiles.h"
 #include "CheckPlatform.h"
 #include "GameFolderCheck.h"
 
@@ -110,8 +111,8 @@ void ReportWindowAndIcon(Check& check) {
         return;
     }
     // Runwick takes no icon from a path too long for its key: it has none then.
-    unsigned icons = command.iconFile.IsEmpty() ? 0 : check_platform::CountIcons(command.iconFile.Get());
-    if (icons == check_platform::kIconsNotCounted) {
+    unsigned icons = command.iconFile.IsEmpty() ? 0 : platform::CountIcons(command.iconFile.Get());
+    if (icons == platform::kIconsNotCounted) {
         Say(icon, Quoted(command.iconFile), ", a program or library: its icons are not counted on this system");
         return;
     }

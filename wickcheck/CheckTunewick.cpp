@@ -8,6 +8,7 @@
 #include "../editor/DisplayModes.h"
 #include "../editor/RecordedChoices.h"
 #include "../launcher/LaunchCommand.h"
+#include "../config/PictureFiles.h"
 #include "CheckPlatform.h"
 #include "GameFolderCheck.h"
 
@@ -99,7 +100,7 @@ void ReportPicture(Check& check) {
                         ": Tunewick's picture frame stays empty.");
         return;
     }
-    if (!check_platform::BitmapSize(picture.Get(), width, height)) {
+    if (!platform::BitmapSize(picture.Get(), width, height)) {
         Say(line, Quoted(picture), ": not a Windows bitmap, an empty frame");
         SettingsFinding(check, Code::PictureNotBitmap, Setting::SettingsPic, Quoted(picture),
                         " is not a Windows bitmap: Tunewick's picture frame stays empty.");
@@ -131,8 +132,8 @@ void ReportWindowIcon(Check& check, bool iconsSet) {
         icon.Set(IsFlagSet(check.files.iconFlag) ? "its own (SIcon is too long for its key)" : "its own (SI is not TRUE)");
         return;
     }
-    unsigned icons = check_platform::CountIcons(check.files.iconFile.Get());
-    if (icons == check_platform::kIconsNotCounted) {
+    unsigned icons = platform::CountIcons(check.files.iconFile.Get());
+    if (icons == platform::kIconsNotCounted) {
         Say(icon, Quoted(check.files.iconFile), ", a program or library: its icons are not counted on this system");
         return;
     }

@@ -248,18 +248,6 @@ bool ShortPath(const char* path, Text& out) {
     return true;
 }
 
-namespace {
-bool driveWithoutShortNames = false;
-}
-
-void UseDriveWithoutShortNames(bool without) {
-    driveWithoutShortNames = without;
-}
-
-bool KeepsShortNames() {
-    return driveWithoutShortNames;
-}
-
 bool IsFolder(const char* path) {
     struct stat info;
     return *path && Exists(OnDisk(path), &info) && S_ISDIR(info.st_mode);
@@ -279,28 +267,6 @@ bool ParentIsFolder(const char* fullPath) {
 
 bool CreateFolder(const char* path) {
     return mkdir(OnDisk(path).c_str(), 0777) == 0;
-}
-
-namespace {
-bool asciiCodePage = false;
-}
-
-void UseAsciiCodePage(bool ascii) {
-    asciiCodePage = ascii;
-}
-
-// Windows-1252 holds every byte of a Linux path; ASCII only the first 128.
-// There are no short forms here to fall back on.
-FolderNaming NameCurrentFolder() {
-    char folder[4096];
-    if (!asciiCodePage || !getcwd(folder, sizeof folder)) return FolderNaming::InCodePage;
-    for (const char* c = folder; *c; ++c)
-        if (static_cast<unsigned char>(*c) >= 0x80) return FolderNaming::None;
-    return FolderNaming::InCodePage;
-}
-
-unsigned AnsiCodePage() {
-    return asciiCodePage ? 20127 : 1252;
 }
 
 }  // namespace platform

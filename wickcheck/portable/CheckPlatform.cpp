@@ -1,6 +1,5 @@
 // The authors' check's own platform calls on Linux: '\' and '/' both
-// separate folders; icons are counted in .ico files, bitmaps measured from
-// their headers, as Windows' loaders read them.
+// separate folders; no dialog is made.
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,11 +19,6 @@ std::string OnDisk(const char* path) {
     return platform::FullPath(path, full) ? full.Get() : "";
 }
 
-unsigned Little(const unsigned char* p, int bytes) {
-    unsigned value = 0;
-    for (int i = bytes - 1; i >= 0; --i) value = value << 8 | p[i];
-    return value;
-}
 
 }  // namespace
 
@@ -45,36 +39,6 @@ bool ReadFileBytes(const char* path, char* out, std::size_t capacity, std::size_
     bool ok = std::fread(out, 1, wanted, in) == wanted;
     std::fclose(in);
     return ok;
-}
-
-unsigned CountIcons(const char* path) {
-    unsigned char header[6];
-    std::size_t size = 0;
-    if (!ReadFileBytes(path, reinterpret_cast<char*>(header), sizeof header, size) || size < 2) return 0;
-    if (header[0] == 'M' && header[1] == 'Z') return kIconsNotCounted;  // a program or library
-    if (size < sizeof header) return 0;
-    // An icon file: reserved 0, type 1, then the count of its images, which
-    // are sizes of the one icon.
-    return Little(header, 2) == 0 && Little(header + 2, 2) == 1 && Little(header + 4, 2) > 0 ? 1 : 0;
-}
-
-bool BitmapSize(const char* path, long& width, long& height) {
-    unsigned char header[26];
-    std::size_t size = 0;
-    if (!ReadFileBytes(path, reinterpret_cast<char*>(header), sizeof header, size) || size < sizeof header) return false;
-    if (header[0] != 'B' || header[1] != 'M') return false;
-    unsigned infoSize = Little(header + 14, 4);
-    if (infoSize == 12) {  // the old OS/2 header: 16-bit sizes
-        width = static_cast<long>(Little(header + 18, 2));
-        height = static_cast<long>(Little(header + 20, 2));
-    } else if (infoSize >= 40) {
-        width = static_cast<long>(static_cast<int>(Little(header + 18, 4)));
-        height = static_cast<long>(static_cast<int>(Little(header + 22, 4)));
-        if (height < 0) height = -height;  // top-down rows
-    } else {
-        return false;
-    }
-    return width > 0 && height > 0;
 }
 
 void FilesTextToUtf8(const char* text, char* out) {

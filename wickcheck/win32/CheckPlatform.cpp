@@ -33,23 +33,6 @@ bool ReadFileBytes(const char* path, char* out, std::size_t capacity, std::size_
     return ok;
 }
 
-unsigned CountIcons(const char* path) {
-    if (!platform::IsFile(path)) return 0;
-    UINT count = ExtractIconExA(path, -1, nullptr, nullptr, 0);
-    return count == UINT_MAX ? 0 : count;
-}
-
-bool BitmapSize(const char* path, long& width, long& height) {
-    HBITMAP picture = static_cast<HBITMAP>(LoadImageA(nullptr, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
-    if (!picture) return false;
-    BITMAP size;
-    GetObjectA(picture, sizeof size, &size);
-    width = size.bmWidth;
-    height = size.bmHeight;
-    DeleteObject(picture);
-    return true;
-}
-
 void FilesTextToUtf8(const char* text, char* out) {
     // No code page's character needs a surrogate pair: one unit each, three bytes at most.
     static wchar_t units[kMostUtf8Characters + 1];
