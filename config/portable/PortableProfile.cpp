@@ -1,6 +1,8 @@
 // The profile functions on Linux: the file read and written whole around
 // the profile text's own reading and editing, in the encoding it has.
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <string>
