@@ -39,7 +39,7 @@ std::vector<Choice> Sections(const std::string& section) {
             {"SIcon", {kNone, "game.ico", "nothing.ico", "readme.txt", fits + "x"}},
             {"QFV", {kNone, "Plenn", "Varo", "Tessi", "Maxor", "Maxor", "maxor", "Ultra"}},
             {"RunGame", {kNone, "FALSE", "TRUE"}},
-            {"LaunchExe", {kNone, "", "game.exe", "nothing.exe", fits + "x"}},
+            {"LaunchExe", {kNone, "", "game.exe", "game", "bin", "readme.txt", "nothing.exe", fits + "x"}},
             {"Savedir", {kNone, "", "Saves", "Saves", "NewSaves", "My Saves", "no\\such\\x", "readme.txt", fitsSave,
                          Quoted(fitsSave), fitsSave + "x", "SaveGames\\"}},
             {"CommandLine", {kNone, "", "-log \"a b\"", std::string(100, 'c')}},
@@ -75,8 +75,9 @@ std::string Bitmap(unsigned width, unsigned height) {
 }  // namespace
 
 std::string MakeGeneratedFolder(const GameFolder& game, unsigned seed, const std::string& program,
-                                std::vector<PlantedMistake>* planted) {
+                                Planted* planted) {
     std::vector<PlantedMistake> mistakes;
+    std::map<std::string, std::string> values;
     std::mt19937 random(seed);
     auto pick = [&random](std::size_t count) { return static_cast<std::size_t>(random() % count); };
     auto chance = [&random](unsigned percent) { return random() % 100 < percent; };
@@ -119,6 +120,7 @@ std::string MakeGeneratedFolder(const GameFolder& game, unsigned seed, const std
                                : value.find('\xC3') != std::string::npos ? "utf8-text"
                                                                           : nullptr;
             add(choice.key + std::string(chance(20) ? " = " : "=") + value, code, section, choice.key);
+            values.emplace(choice.key, value);
             if (chance(5)) add(choice.key + std::string("=doubled"), "duplicate-key", section, choice.key);
         }
         if (chance(5)) {
@@ -136,7 +138,7 @@ std::string MakeGeneratedFolder(const GameFolder& game, unsigned seed, const std
                                      : chance(2) ? "System/" + std::string(250 - game.Root().string().size(), 'n') + ".lxf"
                                                  : "System/game.lxf";
     game.Write(settingsFile, text);
-    if (planted && settingsFile == "System/game.lxf") *planted = mistakes;
+    if (planted && settingsFile == "System/game.lxf") *planted = Planted{mistakes, values};
     if (chance(5)) game.Write("System/second.lxf", "[Game]\r\nGameExe=other.exe\r\n");
 
     if (chance(60)) {

@@ -5,6 +5,7 @@
 // exist or not, icons and pictures present or not, every edition, stored
 // values valid and unknown, misspelt language keys, doubled sections and
 // keys, comments, every line end, a byte-order mark.
+#include <map>
 #include <string>
 #include <vector>
 
@@ -18,8 +19,16 @@ struct PlantedMistake {
     std::size_t line;
 };
 
+// What went into a settings file the programs take: the mistakes planted,
+// and the value each key was first written with, by its name (a key left
+// out, or without '=', is absent).
+struct Planted {
+    std::vector<PlantedMistake> mistakes;
+    std::map<std::string, std::string> values;
+};
+
 // Lays out the folder; program is copied in as the game's program,
 // game.exe. Returns the settings file's text, for a trace; planted, where
-// given, gets the mistakes of a settings file the programs take.
+// given, gets what went into a settings file the programs take.
 std::string MakeGeneratedFolder(const GameFolder& game, unsigned seed, const std::string& program,
-                                std::vector<PlantedMistake>* planted = nullptr);
+                                Planted* planted = nullptr);

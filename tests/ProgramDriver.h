@@ -30,6 +30,8 @@ public:
     // How many processes it has started, itself aside: once it has ended,
     // nothing it did can start another.
     DWORD ProcessesStarted() const;
+    // Ends whatever it started that still runs.
+    void EndWhatItStarted() { TerminateJobObject(job_, 1); }
     DWORD exitCode = 0xFFFFFFFF;
 
 private:

@@ -5,6 +5,7 @@
 // the levels and words the authors' guide gives.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <set>
@@ -49,13 +50,14 @@ TEST(WickcheckDifferential, ForetellsTheLaunchAndTheModelOnGeneratedFolders) {
     for (unsigned seed = 0; seed < folders; ++seed) {
         GameFolder game;
         game.Write("program", "");
-        std::vector<PlantedMistake> planted;
+        Planted planted;
         std::string settings = MakeGeneratedFolder(game, seed, game.FullPath("program"), &planted);
         SCOPED_TRACE("seed " + std::to_string(seed) + ":\n" + settings.substr(0, 2000));
+        const bool savesStood = std::filesystem::is_directory(game.Root() / "Saves");
         auto report = std::make_unique<Report>();
         GameFolderCheck::Run(*report);
         // Each mistake planted is found, with its code, on its key and line.
-        for (const PlantedMistake& mistake : planted) {
+        for (const PlantedMistake& mistake : planted.mistakes) {
             bool found = false;
             for (std::size_t i = 0; i < report->findings.Count(); ++i) {
                 const Finding& f = report->findings[i];
@@ -85,17 +87,22 @@ TEST(WickcheckDifferential, ForetellsTheLaunchAndTheModelOnGeneratedFolders) {
         EXPECT_EQ(FactOf(*report, Group::Tunewick, "resolutions"), Joined(editor.ui.resolution));
         EXPECT_EQ(FactOf(*report, Group::Tunewick, "colour depths"), Joined(editor.ui.colourDepth));
 
-        // Tunewick after a save.
-        SettingText<Setting::LaunchExe> launchExe;
-        const std::map<DialogLoad::AfterSave, std::string> afterSave = {
-            {DialogLoad::AfterSave::OpensNothing, "opens nothing (RunGame is not TRUE)"},
-            {DialogLoad::AfterSave::LaunchExeCut, "opens nothing: LaunchExe is too long for its key"},
-            {DialogLoad::AfterSave::LaunchExeEmpty, "opens nothing: LaunchExe is empty"},
-            {DialogLoad::AfterSave::LaunchExeFolder, "opens nothing: LaunchExe names a folder"}};
-        auto after = DialogLoad::ProgramAfterSave(editor.files.settingsFile.Get(), launchExe);
-        std::string expected = after == DialogLoad::AfterSave::OpensLaunchExe ? "opens \"" + std::string(launchExe.Get())
-                                                                              : afterSave.at(after);
-        EXPECT_EQ(FactOf(*report, Group::Tunewick, "after Save & Exit").substr(0, expected.size()), expected);
+        // Tunewick after a save, by what the folder was given.
+        auto written = [&planted](const char* key, const char* otherwise) {
+            return planted.values.count(key) ? planted.values.at(key) : std::string(otherwise);
+        };
+        const std::map<std::string, std::string> afterSave = {
+            {"", "opens nothing: LaunchExe is empty"},
+            {"bin", "opens nothing: LaunchExe names a folder"},
+            {"game.exe", "opens \"game.exe\" (in the game folder)"},
+            {"game", "opens \"game\" (in the game folder)"},
+            {"readme.txt", "opens \"readme.txt\" (in the game folder), no program: opened with the program its type "
+                           "belongs to, if any"},
+            {"nothing.exe", "opens \"nothing.exe\" (not in the game folder)"},
+            {std::string(99, 'p') + "x", "opens nothing: LaunchExe is too long for its key"}};
+        std::string expected = written("RunGame", "TRUE") != "TRUE" ? "opens nothing (RunGame is not TRUE)"
+                                                                      : afterSave.at(written("LaunchExe", ""));
+        EXPECT_EQ(FactOf(*report, Group::Tunewick, "after Save & Exit"), expected);
 
         // Runwick: its command, built for a launch once the check is done.
         LaunchCommand launch;
@@ -106,9 +113,16 @@ TEST(WickcheckDifferential, ForetellsTheLaunchAndTheModelOnGeneratedFolders) {
             EXPECT_EQ(FactOf(*report, Group::Runwick, "working folder"), "<no fact>") << "nothing more of Runwick";
             continue;
         }
+        // The save folder, by what the folder was given, where that alone tells.
         std::string saves = FactOf(*report, Group::Runwick, "save folder");
-        if (launch.saveFolder == SaveFolder::NotSet) {
+        const std::string savedir = written("Savedir", "");
+        const std::string passed = ", passed with -dir in its short form, as shown";
+        if (savedir.empty()) {
             EXPECT_EQ(saves, "none (Savedir is empty): no -dir");
+        } else if (savedir == "Saves" && savesStood) {
+            EXPECT_EQ(saves, game.FullPath("Saves") + passed);
+        } else if (savedir == "readme.txt" || savedir == "no\\such\\x" || savedir.size() == 50) {
+            EXPECT_EQ(saves, "left out: no -dir");
         } else if (launch.saveFolder == SaveFolder::Passed) {
             EXPECT_EQ(saves.substr(0, launch.saveFolderPath.Length()), launch.saveFolderPath.Get()) << "named first";
         } else {

@@ -117,8 +117,18 @@ TEST(WickcheckEndToEnd, ForetellsWhatRunwickAndTunewickDo) {
         EXPECT_EQ(Fact(check, "resolutions"), Joined(ComboItems(GetDlgItem(dialog, IDC_RESOLUTION))));
         EXPECT_EQ(Fact(check, "colour depths"), Joined(ComboItems(GetDlgItem(dialog, IDC_COLOUR_DEPTH))));
         EXPECT_EQ(Fact(check, "selections"), Selections(dialog));
-        PostClick(dialog, IDCANCEL);
+        // Save & Exit opens what the check foretold, where there is a file to save to.
+        std::string after = Fact(check, "after Save & Exit");
+        bool saves = Fact(check, "file") != "none";
+        PostClick(dialog, saves ? IDOK : IDCANCEL);
         ASSERT_TRUE(tunewick.WaitForExit(10000));
+        if (!saves) continue;
+        if (after.rfind("opens nothing", 0) == 0 || after.find("(not in the game folder)") != std::string::npos) {
+            EXPECT_EQ(tunewick.ProcessesStarted(), 0u) << after;
+        } else if (after.find(", no program") == std::string::npos) {
+            EXPECT_EQ(tunewick.ProcessesStarted(), 1u) << after;
+        }
+        tunewick.EndWhatItStarted();  // a data file's program, where its type has one
     }
 }
 
