@@ -160,6 +160,9 @@ TEST(Wickcheck, TheDemoFolderAndItsMistakes) {
         {"a UTF-8 mark before [Game]", "System/nightrun.lxf", demoHeader, "\xEF\xBB\xBF", {"utf8-mark"}, 1, 2},
         {"a UTF-8 mark before a comment", "System/nightrun.lxf", "; Settings", "\xEF\xBB\xBF; Settings",
          {"utf8-mark"}, 1, 0},
+        // There the section that stands again is the one read: no duplicate.
+        {"a UTF-8 mark before [Game], which stands again", "System/nightrun.lxf", demoHeader,
+         "\xEF\xBB\xBF[Game]\nTitle=Night Run\nGameExe=StandInGame.exe\nGamePath=\nZPR=\n", {"utf8-mark"}, 1, 2},
         {"a UTF-8 title", "System/nightrun.lxf", "Title=Night Run", "Title=Nacht \xC3\x84rger", {"utf8-text"}, 5, 1},
         {"a UTF-8 language text", "System/english.lng", "=&Windowed Mode", "=&Fenstermodus \xC3\xA4",
          {"utf8-text"}, 16},
@@ -167,6 +170,8 @@ TEST(Wickcheck, TheDemoFolderAndItsMistakes) {
         {"two texts marking J for Alt", "System/english.lng", "=Disable &Mouse", "=Disable Mouse (&j)",
          {"mnemonic-clash"}, 20},
         {"a letter no other text marks", "System/english.lng", "=Disable &Mouse", "=&Disable Mouse", {}},
+        {"a capital and its small letter past ASCII", "System/english.lng", "=Disable &Joypad\nDisableMouse=Disable &Mouse",
+         "=&\xC4 Joypad\nDisableMouse=&\xE4 Mouse", {"mnemonic-clash"}, 20, 0},
         {"a doubled & before a free letter", "System/english.lng", "=Disable &Mouse", "=Disable &&Joypad &Mouse", {}},
         {"a Windows-1252 language text", "System/english.lng", "=&Windowed Mode", "=&Fenstermodus \xE4 \xC4\xA9",
          {}},
