@@ -5,6 +5,7 @@
 // shows of Tunewick is what Tunewick.exe's dialog shows.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <random>
 #include <set>
 #include <string>
@@ -165,6 +166,7 @@ TEST(WickcheckEndToEnd, TranslationsAsTheRunningDialogShowsThem) {
         std::string language = "[TextB]\r\n";
         std::set<char> marked;
         std::set<std::string> clashes;
+        std::map<std::string, std::string> labelTexts;
         for (const LabelKey& label : kLabels) {
             std::string t = text(6);
             std::size_t at = t.find_first_of("aems");  // few letters: clashes are many
@@ -173,6 +175,7 @@ TEST(WickcheckEndToEnd, TranslationsAsTheRunningDialogShowsThem) {
                 t.insert(at, "&");
             }
             language += std::string(label.name) + "=" + t + "\r\n";
+            labelTexts[label.name] = t;
         }
         language += "[Dropdown]\r\n";
         for (const char* key : {"Primary", "Secondary1", "Secondary2", "NormalDetail", "AdvancedDetail", "Direct3D"})
@@ -214,6 +217,15 @@ TEST(WickcheckEndToEnd, TranslationsAsTheRunningDialogShowsThem) {
             char kind[16] = {};
             GetClassNameA(control, kind, sizeof kind);
             judge(control, shown, area.right, std::string(kind) == "Button" ? 40 : 0, false, "TextB", label.name);
+            // A label that wraps shows the words of its first line.
+            const std::string reads = "the player reads \"";
+            std::size_t at = check.find(reads, check.find(Framed(" [TextB] ", label.name, ": ")));
+            bool wraps = std::string(kind) == "Static" && !(GetWindowLongA(control, GWL_STYLE) & SS_CENTERIMAGE);
+            if (wraps && reported("TextB", label.name, "[text-cut]") && at != std::string::npos) {
+                std::string read = check.substr(at + reads.size(), check.find("...\"", at) - at - reads.size());
+                const std::string& text = labelTexts[label.name];
+                EXPECT_EQ(text.substr(0, read.size() + 1), read + " ") << label.name << " reads " << read;
+            }
         }
         for (int id : {IDC_ADAPTER, IDC_DETAIL, IDC_ACCELERATION}) {
             HWND list = GetDlgItem(dialog, id);

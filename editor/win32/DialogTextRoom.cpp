@@ -35,9 +35,10 @@ long Room(HWND control, const char* kind, const char* text, long width, const TE
 
 // A left-aligned static breaks its text at blanks onto lines below, which
 // its height does not show: the player reads the words of its first line.
+// One that centres its text vertically keeps it to one line.
 bool WrapsWords(HWND control, const char* kind) {
-    LONG style = GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK;
-    return lstrcmpiA(kind, "Static") == 0 && style == SS_LEFT;
+    LONG style = GetWindowLongA(control, GWL_STYLE);
+    return lstrcmpiA(kind, "Static") == 0 && (style & SS_TYPEMASK) == SS_LEFT && !(style & SS_CENTERIMAGE);
 }
 
 }  // namespace
