@@ -90,6 +90,9 @@ TEST(CodePageEndToEnd, RunwickTunewickAndWickcheckInTheCodePagesRows) {
         DWORD exitCode = 0;
         std::string check = RunForOutput(std::string("\"").append(ProgramBeside("Wickcheck.exe")).append("\""), game, exitCode);
         EXPECT_EQ(Fact(check, "parameters"), std::string(">>").append(got["parameters"]).append("<<")) << check;
+        // Named as an argument, in any script, the folder gets the same check.
+        std::wstring named = L"\"" + Wide(ProgramBeside("Wickcheck.exe")) + L"\" \"" + game + L"\"";
+        EXPECT_EQ(Fact(RunForOutput(named, base.wstring(), exitCode), "parameters"), Fact(check, "parameters"));
         // A note: the short form serves.
         EXPECT_EQ(check.find("  note    folder-not-in-code-page: ") == std::string::npos, Wide(Ansi(game)) == game)
             << check;

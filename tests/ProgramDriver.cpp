@@ -62,6 +62,10 @@ std::string RunForOutput(const std::string& commandLine, const std::string& fold
 }
 
 std::string RunForOutput(const std::string& commandLine, const std::wstring& folder, DWORD& exitCode) {
+    return RunForOutput(Wide(commandLine), folder, exitCode);
+}
+
+std::string RunForOutput(const std::wstring& commandLine, const std::wstring& folder, DWORD& exitCode) {
     exitCode = 0xFFFFFFFF;
     std::wstring outputFile = folder + L"\\output.txt";
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
@@ -74,7 +78,7 @@ std::string RunForOutput(const std::string& commandLine, const std::wstring& fol
     startup.hStdOutput = output;
     startup.hStdError = output;
     PROCESS_INFORMATION info = {};
-    std::wstring line = Wide(commandLine);
+    std::wstring line = commandLine;
     if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, folder.c_str(),
                        &startup, &info)) {
         if (WaitForSingleObject(info.hProcess, 30000) == WAIT_OBJECT_0) GetExitCodeProcess(info.hProcess, &exitCode);

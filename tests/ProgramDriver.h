@@ -44,6 +44,7 @@ private:
 // its exit code in exitCode (0xFFFFFFFF when it did not end in time).
 std::string RunForOutput(const std::string& commandLine, const std::string& folder, DWORD& exitCode);
 std::string RunForOutput(const std::string& commandLine, const std::wstring& folder, DWORD& exitCode);
+std::string RunForOutput(const std::wstring& commandLine, const std::wstring& folder, DWORD& exitCode);
 
 // A path in the ANSI code page, as the programs' ANSI calls hand it over, in UTF-16.
 std::wstring Wide(const std::string& text);
