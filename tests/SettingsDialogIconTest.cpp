@@ -18,6 +18,7 @@ struct DialogIcons {
     HICON bigIcon;
     HICON smallIcon;
     COLORREF pictureCentre;  // the colour in the middle of the picture frame
+    bool printDeclined;      // a picture of its client area is asked of the dialog: it answers its four messages alone
 };
 
 BOOL CALLBACK TakeVisibleWindow(HWND window, LPARAM found) {
@@ -48,6 +49,7 @@ DialogIcons OpenAndReadIcons() {
         GetClientRect(frame, &area);
         HDC dc = GetDC(frame);
         icons.pictureCentre = GetPixel(dc, area.right / 2, area.bottom / 2);
+        icons.printDeclined = !SettingsDialogProc(dialog, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
         ReleaseDC(frame, dc);
         PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     }
@@ -117,7 +119,9 @@ TEST(SettingsDialogIcons, ThePictureUnlessItsPathIsCut) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.pictureFile);
         game.Write("System/game.lxf", "[Settings]\r\nSettingsPic=" + c.pictureFile + "\r\n");
-        EXPECT_EQ(OpenAndReadIcons().pictureCentre == RGB(255, 0, 0), c.shown);
+        DialogIcons seen = OpenAndReadIcons();
+        EXPECT_EQ(seen.pictureCentre == RGB(255, 0, 0), c.shown);
+        EXPECT_TRUE(seen.printDeclined);
     }
 }
 
