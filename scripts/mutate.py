@@ -49,7 +49,10 @@ SOURCES = [
     "config/GameSettingsFile.cpp",
     "config/GameSettingsFile.h",
     "config/ProfileText.cpp",
+    "config/portable/OnDisk.cpp",
+    "config/portable/PictureFiles.cpp",
     "config/portable/PortablePlatform.cpp",
+    "config/portable/PortableProfile.cpp",
     "launcher/LaunchCommand.cpp",
     "launcher/LaunchCommand.h",
     "launcher/LaunchSupervisor.cpp",
@@ -69,6 +72,7 @@ SOURCES = [
     "wickcheck/Findings.cpp",
     "wickcheck/CheckTexts.cpp",
     "wickcheck/Report.cpp",
+    "wickcheck/Watch.cpp",
     "wickcheck/portable/CheckPlatform.cpp",
 ]
 
