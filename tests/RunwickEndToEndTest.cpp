@@ -9,57 +9,9 @@
 #include "GameFolder.h"
 #include "Platform.h"
 #include "ProgramDriver.h"
+#include "RunwickDriver.h"
 
 namespace {
-
-// The stand-in game closes its window after STANDIN_GAME_SECONDS and
-// reports to STANDIN_GAME_REPORT; Runwick's environment passes to it.
-class RunwickTest : public testing::Test {
-protected:
-    void SetUp() override {
-        report = game.FullPath("report.txt");
-        SetEnvironmentVariableA("STANDIN_GAME_REPORT", report.c_str());
-        SetEnvironmentVariableA("STANDIN_GAME_CAPTION", nullptr);
-        GameRunsFor("0.3");
-    }
-    // A game still running would be taken for the next test's game.
-    void TearDown() override {
-        if (ReadReport(report).count("folder")) WaitForGameEnd();
-    }
-
-    static void GameRunsFor(const char* seconds) { SetEnvironmentVariableA("STANDIN_GAME_SECONDS", seconds); }
-
-    void WriteSettings(const std::string& gameAndMore) {
-        game.Write("System/game.lxf", "[Game]\r\nGameExe=" + ProgramBeside("StandInGame.exe") + "\r\n" + gameAndMore);
-    }
-
-    // Runs Runwick until it and the game it started have ended; the
-    // stand-in's report of what it got.
-    std::map<std::string, std::string> Launch() {
-        std::filesystem::remove(report);
-        RunningProgram runwick(ProgramBeside("Runwick.exe"), game.Root().string());
-        EXPECT_TRUE(runwick.Started());
-        EXPECT_TRUE(runwick.WaitForExit(30000));
-        EXPECT_EQ(runwick.exitCode, 0u);
-        WaitForGameEnd();
-        return ReadReport(report);
-    }
-
-    void WaitForGameEnd() {
-        for (int i = 0; i < 200 && !ReadReport(report).count("ended"); ++i) Sleep(50);
-    }
-
-    std::string ShortForm(const std::string& relative) {
-        FixedText<kMaxPath> shortPath;
-        platform::ShortPath(game.FullPath(relative).c_str(), shortPath);
-        return shortPath.Get();
-    }
-
-    GameFolder game;
-    std::string report;
-};
-
-const char kQuickExit[] = "[Icon]\r\nIC=FALSE\r\n";
 
 TEST_F(RunwickTest, TheGameGetsTheWorkedExample) {
     WriteSettings("GamePath=.\r\n" + std::string(kQuickExit) +
@@ -105,93 +57,6 @@ TEST_F(RunwickTest, TheSaveFolderInItsShortForm) {
 TEST_F(RunwickTest, AnUncreatableSaveFolderIsLeftOut) {
     WriteSettings("[Settings]\r\nSavedir=no\\such\\folder\r\n" + std::string(kQuickExit));
     EXPECT_EQ(Launch()["parameters"], " -d 640x480x16 ");
-}
-
-// Wickcheck's parameter string for the folder, between its markers.
-std::string CheckedParameters(const std::string& folder, DWORD& exitCode) {
-    std::string command = ProgramBeside("Wickcheck.exe");
-    command.insert(command.begin(), '"');
-    command.push_back('"');
-    std::string report = RunForOutput(command, folder, exitCode);
-    std::size_t begin = report.find("parameters");
-    begin = report.find(">>", begin);
-    std::size_t end = report.find("<<\r\n", begin);
-    if (end == std::string::npos) end = report.find("<<\n", begin);
-    if (begin == std::string::npos || end == std::string::npos) return "<none>";
-    return std::string(report.begin() + static_cast<std::ptrdiff_t>(begin) + 2,
-                       report.begin() + static_cast<std::ptrdiff_t>(end));
-}
-
-// The authors' check says what the game will get: the very string Runwick
-// hands it, in folders of every kind of item.
-TEST_F(RunwickTest, WickcheckForetellsTheParameters) {
-    std::filesystem::create_directories(game.Root() / "bin");
-    std::filesystem::create_directories(game.Root() / "My Saves");
-    const std::string settings[] = {
-        "GamePath=.\r\n[Tunewick]\r\nDetail=-w3d\r\nWin=-wnd\r\nScreen=-d 800x600x16\r\n",
-        "GamePath=bin\r\nZPR=+set game night\r\n[Settings]\r\nCommandLine=-log \"my log.txt\"\r\n"
-        "[Tunewick]\r\nCardNo=-crd 12345\r\nMSd=-nm\r\n",
-        "ZPR=-zpr\r\n[Settings]\r\nSavedir=My Saves\r\n[Tunewick]\r\nScreen=-d 1600x1200x32 and more\r\n",
-        "[Settings]\r\nSavedir=NewSaves\r\n[Tunewick]\r\nWin=-wnd\r\n",  // a save folder Runwick is yet to make
-    };
-    for (const std::string& more : settings) {
-        SCOPED_TRACE(more);
-        WriteSettings(more + kQuickExit);
-        DWORD exitCode = 0;
-        std::string foretold = CheckedParameters(game.Root().string(), exitCode);
-        EXPECT_LE(exitCode, 2u) << "it ran to its end";
-        EXPECT_EQ(Launch()["parameters"], foretold);
-    }
-}
-
-// Wickcheck --watch starts the game through Runwick's own code: one row a
-// way the start can go, each with its finding and a line of its timeline.
-TEST_F(RunwickTest, WickcheckWatchesTheStart) {
-    const std::string standIn = "[Game]\r\nGameExe=" + ProgramBeside("StandInGame.exe") + "\r\n";
-    const std::string rest = "[Startup]\r\nWinTitleOld=Night Run\r\n[Settings]\r\nRunGame=FALSE\r\n" +
-                             std::string(kQuickExit);
-    const struct {
-        const char* what;
-        std::string settings;
-        const char* caption;   // the stand-in's, where not WinTitleOld's
-        const char* exitCode;  // the stand-in ends at once with it, showing no window
-        const char* finding;
-        const char* line;
-        DWORD exitStatus;
-    } cases[] = {
-        {"the caption matches", standIn + rest, nullptr, nullptr, "", "Runwick's window       ", 0},
-        {"another caption", standIn + rest, "Night Run 1.2", nullptr, "window-title-not-seen",
-         "game window            ", 1},
-        {"ends at once", standIn + rest, nullptr, "3", "game-ended-early", "  exit code 3", 2},
-        {"no such game", "[Game]\r\nGameExe=nothere.exe\r\n" + rest, nullptr, nullptr, "game-not-started",
-         "start                  0.00 s  nothing: Runwick shows \"Game Executable Either", 2},
-    };
-    const char* kWatchFindings[] = {"game-not-started", "game-ended-early", "window-title-not-seen"};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        game.Write("System/game.lxf", c.settings);
-        SetEnvironmentVariableA("STANDIN_GAME_CAPTION", c.caption);
-        SetEnvironmentVariableA("STANDIN_GAME_EXIT", c.exitCode);
-        GameRunsFor(c.caption ? "60" : "0.3");  // the limit ends one that goes on
-        std::filesystem::remove(report);
-        DWORD exitCode = 0;
-        std::string out = RunForOutput("\"" + ProgramBeside("Wickcheck.exe") + "\" --watch --seconds 3",
-                                       game.Root().string(), exitCode);
-        std::string watched = out.substr(std::min(out.find("Watched:"), out.size()));
-        for (const char* code : kWatchFindings)
-            EXPECT_EQ(out.find(code) != std::string::npos, c.finding == std::string(code)) << code << "\n" << out;
-        EXPECT_NE(watched.find(c.line), std::string::npos) << watched;
-        if (c.caption) {
-            EXPECT_NE(out.find("the game's windows: \"Night Run 1.2\"."), std::string::npos) << out;
-        }
-        EXPECT_EQ(exitCode, c.exitStatus) << out;
-        if (c.finding != std::string("game-not-started")) {
-            EXPECT_NE(watched.find(">>" + ReadReport(report)["parameters"] + "<<"), std::string::npos) << watched;
-        }
-        EXPECT_EQ(FindWindowA(nullptr, "Night Run 1.2"), nullptr) << "the game it started is ended";
-    }
-    SetEnvironmentVariableA("STANDIN_GAME_EXIT", nullptr);
-    std::filesystem::remove(report);  // the game ended by the watch writes no end
 }
 
 struct BoxCase {

@@ -138,14 +138,13 @@ private:
     // Each visible top-level window of the game's process, when it shows or
     // its caption changes.
     void LookAtWindows() {
-        if (!processId_) return;
-        EnumWindows(
-            [](HWND window, LPARAM self) -> BOOL {
-                auto& watch = *reinterpret_cast<WatchingPlatform*>(self);
-                if (IsWindowVisible(window) && watch.OwnedByGame(window)) watch.LookAt(window);
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(this));
+        if (processId_) EnumWindows(LookAtWindow, reinterpret_cast<LPARAM>(this));
+    }
+
+    static BOOL CALLBACK LookAtWindow(HWND window, LPARAM self) {
+        auto& watch = *reinterpret_cast<WatchingPlatform*>(self);
+        if (IsWindowVisible(window) && watch.OwnedByGame(window)) watch.LookAt(window);
+        return TRUE;
     }
 
     void LookAt(HWND window) {
