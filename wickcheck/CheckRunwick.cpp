@@ -52,8 +52,7 @@ void ReportStart(Check& check) {
                         " is no program: Windows opens it with the program its type belongs to, and where none is, "
                         "Runwick shows \"", kCouldNotStartMessage, "\" and Windows' reason.");
     }
-    report.Add(Group::Runwick, "working folder")
-        .Set(command.workingFolder.IsEmpty() ? "the game folder (GamePath is empty)" : command.workingFolder.Get());
+    report.Add(Group::Runwick, "working folder").Set(WorkingFolder(command));
     Text& parameters = Say(report.Add(Group::Runwick, "parameters"), ">>", command.parameters, "<<");
     if (command.saveFolder == SaveFolder::ToBeMadeShortFormUnknown) SayMore(parameters, " (*) see the save folder");
 }
@@ -128,6 +127,10 @@ void ReportWindowAndIcon(Check& check) {
 }
 
 }  // namespace
+
+const char* WorkingFolder(const LaunchCommand& command) {
+    return command.workingFolder.IsEmpty() ? "the game folder (GamePath is empty)" : command.workingFolder.Get();
+}
 
 void CheckRunwick(Check& check) {
     if (ReportRefusal(check, check.command.Build(BuildMode::CheckOnly))) return;

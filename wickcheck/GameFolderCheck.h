@@ -59,6 +59,8 @@ void CheckSettingsKeys(Check& check);
 void CheckLanguageKeys(Check& check);
 // CheckRunwick.cpp, CheckTunewick.cpp: what each program will do.
 void CheckRunwick(Check& check);
+// The game's working folder, as the report names it.
+const char* WorkingFolder(const LaunchCommand& command);
 void CheckTunewick(Check& check);
 // The acceleration list once the player has switched to the other rendering
 // mode (which leaves the model there: for the last step only).

@@ -54,9 +54,7 @@ void ReportHappening(Report& report, const LaunchCommand& command, const Happeni
     switch (h.event) {
         case Event::Started:
             Say(report.Add(Group::Watch, "start"), at, "  ", h.text);
-            report.Add(Group::Watch, "working folder")
-                .Set(command.workingFolder.IsEmpty() ? "the game folder (GamePath is empty)"
-                                                     : command.workingFolder.Get());
+            report.Add(Group::Watch, "working folder").Set(GameFolderCheck::WorkingFolder(command));
             Say(report.Add(Group::Watch, "parameters"), ">>", command.parameters, "<<");
             return;
         case Event::NotStarted:
