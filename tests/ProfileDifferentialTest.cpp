@@ -124,7 +124,8 @@ public:
             const char* fallback = step.value.c_str();
             DWORD wineCount = GetPrivateProfileStringA(step.section.c_str(), step.key.c_str(), fallback, wine,
                                                        static_cast<DWORD>(step.capacity), path.c_str());
-            std::size_t portableCount = profile_text::ReadValue(exists ? &ours : nullptr, step.section.c_str(),
+            // A missing file in an existing folder reads as an empty one.
+            std::size_t portableCount = profile_text::ReadValue(&ours, step.section.c_str(),
                                                                 step.key.c_str(), fallback, portable, step.capacity);
             ++tally.reads;
             history << "read [" << step.section << "] " << step.key << " fallback <" << fallback << "> capacity "
