@@ -4,11 +4,11 @@
 #include <utility>
 
 #include "../config/AsciiCase.h"
+#include "../config/PictureFiles.h"
 #include "../editor/DialogLoad.h"
 #include "../editor/DisplayModes.h"
 #include "../editor/RecordedChoices.h"
 #include "../launcher/LaunchCommand.h"
-#include "../config/PictureFiles.h"
 #include "CheckPlatform.h"
 #include "GameFolderCheck.h"
 
