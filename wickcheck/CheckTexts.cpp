@@ -43,30 +43,34 @@ Clash ClashOf(char a, char b) {
                                                                                           : Clash::None;
 }
 
+// Each text against the first before it that marks the same letter, or
+// else the first that marks it in the other case past ASCII.
 void ReportMnemonicClashes(Check& check, const Labels& labels) {
-    Report& report = check.report;
     for (std::size_t i = 0; i < std::size(kLabels); ++i) {
         char letter = MarkedLetter(labels.texts[i]);
+        std::size_t same = i;
+        std::size_t otherCase = i;
         for (std::size_t j = 0; letter && j < i; ++j) {
-            char other = MarkedLetter(labels.texts[j]);
-            Clash clash = ClashOf(letter, other);
-            if (clash == Clash::None) continue;
-            char shown[2] = {letter >= 'a' && letter <= 'z' ? static_cast<char>(letter - 'a' + 'A') : letter, '\0'};
-            char otherShown[2] = {other, '\0'};
-            Finding* finding = report.findings.Add(
-                Code::MnemonicClash, CheckedFile::Language, kLabelSection, kLabels[i].name,
-                check.languageOutline.LineOf(kLabelSection, kLabels[i].name),
-                clash == Clash::Same ? Level::Warning : Level::Note);
-            if (clash == Clash::Same)
-                Say(finding->message, Quoted(labels.texts[i]), " marks Alt+", shown, " as ", kLabels[j].name, "'s ",
-                    Quoted(labels.texts[j]), " does: Alt+", shown, " reaches only the first of them.");
-            else
-                Say(finding->message, Quoted(labels.texts[i]), " marks Alt+", shown, ", ", kLabels[j].name, "'s ",
-                    Quoted(labels.texts[j]), " Alt+", otherShown,
-                    ": the same letter but for its case. Windows documents no letter case for such letters; "
-                    "Wine keeps the two apart.");
-            break;
+            Clash clash = ClashOf(letter, MarkedLetter(labels.texts[j]));
+            if (clash == Clash::Same && same == i) same = j;
+            if (clash == Clash::CaseBeyondAscii && otherCase == i) otherCase = j;
         }
+        std::size_t j = same < i ? same : otherCase;
+        if (j == i) continue;
+        char shown[2] = {letter >= 'a' && letter <= 'z' ? static_cast<char>(letter - 'a' + 'A') : letter, '\0'};
+        char otherShown[2] = {MarkedLetter(labels.texts[j]), '\0'};
+        Finding* finding = check.report.findings.Add(Code::MnemonicClash, CheckedFile::Language, kLabelSection,
+                                                     kLabels[i].name,
+                                                     check.languageOutline.LineOf(kLabelSection, kLabels[i].name),
+                                                     same < i ? Level::Warning : Level::Note);
+        if (same < i)
+            Say(finding->message, Quoted(labels.texts[i]), " marks Alt+", shown, " as ", kLabels[j].name, "'s ",
+                Quoted(labels.texts[j]), " does: Alt+", shown, " reaches only the first of them.");
+        else
+            Say(finding->message, Quoted(labels.texts[i]), " marks Alt+", shown, ", ", kLabels[j].name, "'s ",
+                Quoted(labels.texts[j]), " Alt+", otherShown,
+                ": the same letter but for its case. Windows documents no letter case for such letters; Wine keeps "
+                "the two apart.");
     }
 }
 
