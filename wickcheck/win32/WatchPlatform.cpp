@@ -147,23 +147,22 @@ private:
         return TRUE;
     }
 
+    // A game that writes a changing caption (a frame count, say) leaves the
+    // timeline room for its end: windows are recorded up to a number.
     void LookAt(HWND window) {
         FixedText<512> caption;
         CaptionOf(window, caption);
-        for (std::size_t i = 0; i < windowCount_; ++i) {
-            if (windows_[i] != window) continue;
-            if (captions_[i].Equals(caption)) return;
-            captions_[i].Set(caption);
-            Add(Event::Window).text.Set(caption);
-            return;
-        }
-        if (windowCount_ == kMostWindows) return;
-        windows_[windowCount_] = window;
-        captions_[windowCount_++].Set(caption);
-        Add(Event::Window).text.Set(caption);
+        std::size_t i = 0;
+        while (i < windowCount_ && windows_[i] != window) ++i;
+        if (i < windowCount_ && captions_[i].Equals(caption)) return;
+        if (i == windowCount_ && windowCount_ == kMostWindows) return;
+        if (i == windowCount_) windows_[windowCount_++] = window;
+        captions_[i].Set(caption);
+        if (windowEvents_++ < kMostWindowEvents) Add(Event::Window).text.Set(caption);
     }
 
     static constexpr std::size_t kMostWindows = 16;
+    static constexpr std::size_t kMostWindowEvents = Timeline::kMost - 16;  // the rest for the other events
     Win32LaunchPlatform runwick_;
     Timeline& timeline_;
     unsigned long long limit_;
@@ -176,6 +175,7 @@ private:
     HWND windows_[kMostWindows] = {};
     FixedText<512> captions_[kMostWindows];
     std::size_t windowCount_ = 0;
+    std::size_t windowEvents_ = 0;
 };
 
 }  // namespace
