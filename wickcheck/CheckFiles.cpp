@@ -72,14 +72,17 @@ struct KnownSections {
     }
 };
 
-KnownSections SettingsSections() {
-    KnownSections known;
-    for (const SettingKey& key : kSettingsFile) known.Add(key.section, key.name);
+// Each built once, in place: its sections point into its own names.
+const KnownSections& SettingsSections() {
+    static KnownSections known;
+    if (!known.count)
+        for (const SettingKey& key : kSettingsFile) known.Add(key.section, key.name);
     return known;
 }
 
-KnownSections LanguageSections() {
-    KnownSections known;
+const KnownSections& LanguageSections() {
+    static KnownSections known;
+    if (known.count) return known;
     for (const LabelKey& label : kLabels) known.Add(kLabelSection, label.name);
     for (const ListTextKey& key : kListTextKeys) known.Add(key.section, key.name);
     for (const char* key : kCaptionKeys) known.Add(kCaptionSection, key);
@@ -140,8 +143,8 @@ void LocateFiles(Check& check) {
 
 void OutlineFiles(Check& check) {
     Report& report = check.report;
-    static const KnownSections settingsSections = SettingsSections();
-    static const KnownSections languageSections = LanguageSections();
+    const KnownSections& settingsSections = SettingsSections();
+    const KnownSections& languageSections = LanguageSections();
     if (!report.settingsFile.IsEmpty())
         check.settingsOutline.Check(report.settingsFile.Get(), settingsSections.sections, settingsSections.count,
                                     CheckedFile::Settings, report.findings);

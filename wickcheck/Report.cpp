@@ -77,7 +77,8 @@ void PrintJsonString(const char* text) {
 }
 
 const char* GroupName(Group group) {
-    constexpr const char* kNames[] = {"settingsFile", "languageFile", "runwick", "tunewick", "watch"};  // in the order of Group
+    // In the order of Group.
+    constexpr const char* kNames[] = {"settingsFile", "languageFile", "runwick", "tunewick", "watch"};
     return kNames[static_cast<int>(group)];
 }
 

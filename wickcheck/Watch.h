@@ -31,7 +31,7 @@ struct Happening {
 };
 
 struct Timeline {
-    static constexpr std::size_t kMost = 48;  // past it, windows are no longer recorded
+    static constexpr std::size_t kMost = 48;  // past it, a happening is kept in spare and lost
     Happening items[kMost];
     std::size_t count = 0;
     Happening spare;

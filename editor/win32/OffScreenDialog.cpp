@@ -1,7 +1,5 @@
 #include "OffScreenDialog.h"
 
-#include <commctrl.h>
-
 #include "../resource.h"
 #include "SettingsDialog.h"
 
@@ -12,9 +10,7 @@ HWND Dialog() {
     static bool made = false;
     if (!made) {
         made = true;
-        // The current controls, as Tunewick takes them from the common controls library.
-        INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
-        InitCommonControlsEx(&controls);
+        UseCurrentControls();  // as Tunewick does
         dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_SETTINGS), nullptr,
                                     SettingsDialogProc, 0);
         // Controls draw themselves only in a window that shows: far off the screen, never active.

@@ -1,5 +1,6 @@
 #include "SettingsDialog.h"
 
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <initializer_list>
@@ -122,6 +123,11 @@ void OnCommand(HWND dialog, int id) {
 }
 
 }  // namespace
+
+void UseCurrentControls() {
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+}
 
 const DialogFiles& SettingsDialogFiles() {
     return files;

@@ -1,7 +1,6 @@
 // Tunewick: the game's settings, in one modal dialog. No arguments; it
 // always exits with 0, whatever the dialog's result.
 #include <windows.h>
-#include <commctrl.h>
 
 #include "../../config/GameFolderName.h"
 #include "../../config/Platform.h"
@@ -14,9 +13,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         MessageBoxA(nullptr, kFolderNotInCodePageMessage, "Error!", MB_OK | MB_ICONEXCLAMATION);
         return 0;
     }
-    // The current visual styles come with the common controls library.
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
+    UseCurrentControls();
     DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_SETTINGS), nullptr, SettingsDialogProc, 0);
     return 0;
 }
