@@ -67,11 +67,19 @@ std::string RunForOutput(const std::string& commandLine, const std::wstring& fol
 
 std::string RunForOutput(const std::wstring& commandLine, const std::wstring& folder, DWORD& exitCode) {
     exitCode = 0xFFFFFFFF;
-    std::wstring outputFile = folder + L"\\output.txt";
+    // A file of its own each run, outside the game folder: under Wine the
+    // console host of a console program inherits its handles and may still
+    // hold the last run's file for a moment after the program has ended.
+    static unsigned runs = 0;
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    std::wstring outputFile = temp + std::wstring(L"program-output-") + std::to_wstring(GetCurrentProcessId()) +
+                              L"-" + std::to_wstring(++runs) + L".txt";
+    constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-    HANDLE output = CreateFileW(outputFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
+    HANDLE output = CreateFileW(outputFile.c_str(), GENERIC_WRITE, kShareAll, &inherit, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (output == INVALID_HANDLE_VALUE) return "";
+    if (output == INVALID_HANDLE_VALUE) return "<no output file: error " + std::to_string(GetLastError()) + ">";
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
@@ -79,16 +87,22 @@ std::string RunForOutput(const std::wstring& commandLine, const std::wstring& fo
     startup.hStdError = output;
     PROCESS_INFORMATION info = {};
     std::wstring line = commandLine;
+    std::string text;
     if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, folder.c_str(),
                        &startup, &info)) {
-        if (WaitForSingleObject(info.hProcess, 30000) == WAIT_OBJECT_0) GetExitCodeProcess(info.hProcess, &exitCode);
+        if (WaitForSingleObject(info.hProcess, 30000) == WAIT_OBJECT_0) {
+            GetExitCodeProcess(info.hProcess, &exitCode);
+        } else {
+            TerminateProcess(info.hProcess, 1);
+            text = "<did not end within 30 s: ended>\n";
+        }
         CloseHandle(info.hThread);
         CloseHandle(info.hProcess);
+    } else {
+        text = "<not started: error " + std::to_string(GetLastError()) + ">\n";
     }
     CloseHandle(output);
-    std::string text;
-    HANDLE in = CreateFileW(outputFile.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                            0, nullptr);
+    HANDLE in = CreateFileW(outputFile.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING, 0, nullptr);
     char chunk[4096];
     for (DWORD got = 0; in != INVALID_HANDLE_VALUE && ReadFile(in, chunk, sizeof chunk, &got, nullptr) && got;)
         text.append(chunk, got);
