@@ -11,6 +11,9 @@
 //   STANDIN_GAME_CAPTION  use this caption instead
 //   STANDIN_GAME_EXIT     end at once with this exit code, showing no window,
 //                         as a game that fails to start does
+//   STANDIN_GAME_CHILD    start itself again, with the same command line and
+//                         folder but without this variable, and end at once
+//                         with 0, as a game's start program does
 #include <windows.h>
 
 #include <cstdio>
@@ -106,6 +109,18 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     Report("program", program);
     Report("parameters", parameters.Get());
     Report("folder", folder.Get());
+    if (GetEnvironmentVariableA("STANDIN_GAME_CHILD", value, sizeof value)) {
+        SetEnvironmentVariableA("STANDIN_GAME_CHILD", nullptr);
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION child = {};
+        FixedText<32768> commandLine(GetCommandLineA());
+        if (!CreateProcessA(program, commandLine.Buffer(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child))
+            return 1;
+        CloseHandle(child.hThread);
+        CloseHandle(child.hProcess);
+        return 0;
+    }
     if (GetEnvironmentVariableA("STANDIN_GAME_EXIT", value, sizeof value)) return std::atoi(value);
 
     WNDCLASSA windowClass = {};

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "ProgramDriver.h"
@@ -60,24 +61,44 @@ TEST_F(RunwickTest, WickcheckWatchesTheStart) {
         std::string settings;
         const char* caption;   // the stand-in's, where not WinTitleOld's
         const char* exitCode;  // the stand-in ends at once with it, showing no window
+        const char* runsFor;   // seconds; the limit (10) ends one that goes on
+        const char* child;     // the stand-in starts itself as the game and ends
+        bool otherWindow;      // another program's window of WinTitleOld's caption is open before
         const char* finding;
         const char* line;
         DWORD exitStatus;
     } cases[] = {
-        {"the caption matches", standIn + rest, nullptr, nullptr, "", "Runwick's window       ", 0},
-        {"another caption", standIn + rest, "Night Run 1.2", nullptr, "window-title-not-seen",
+        {"the caption matches", standIn + rest, nullptr, nullptr, "0.3", nullptr, false, "", "Runwick's window       ", 0},
+        {"another caption", standIn + rest, "Night Run 1.2", nullptr, "60", nullptr, false, "window-title-not-seen",
          "game window            ", 1},
-        {"ends at once", standIn + rest, nullptr, "3", "game-ended-early", "  exit code 3", 2},
-        {"no such game", "[Game]\r\nGameExe=nothere.exe\r\n" + rest, nullptr, nullptr, "game-not-started",
-         "start                  0.00 s  nothing: Runwick shows \"Game Executable Either", 2},
+        {"another caption, ends", standIn + rest, "Night Run 1.2", nullptr, "6", nullptr, false,
+         "window-title-not-seen", ": exit code 0", 1},
+        {"ends at once", standIn + rest, nullptr, "3", "0.3", nullptr, false, "game-ended-early", ": exit code 3", 2},
+        {"no language file, Tunewick's caption the game's", standIn + "Title=Night Run\r\n" + rest, nullptr, "3", "0.3",
+         nullptr, false, "game-ended-early", ": exit code 3", 2},
+        {"a start program", standIn + rest, nullptr, nullptr, "60", "1", false, "game-exe-ends-first",
+         "game window            ", 1},
+        {"another program's window", standIn + rest, nullptr, nullptr, "2", nullptr, true, "window-of-another-program",
+         "another program's", 1},
+        {"no such game", "[Game]\r\nGameExe=nothere.exe\r\n" + rest, nullptr, nullptr, "0.3", nullptr, false,
+         "game-not-started", "start                  0.00 s  nothing: Runwick shows \"Game Executable Either", 2},
     };
-    const char* kWatchFindings[] = {"game-not-started", "game-ended-early", "window-title-not-seen"};
+    const char* kWatchFindings[] = {"game-not-started", "game-ended-early", "window-title-not-seen",
+                                    "game-exe-ends-first", "window-of-another-program"};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         game.Write("System/game.lxf", c.settings);
+        SetEnvironmentVariableA("STANDIN_GAME_REPORT", nullptr);
+        SetEnvironmentVariableA("STANDIN_GAME_CAPTION", "Night Run");
+        GameRunsFor("60");
+        std::unique_ptr<RunningProgram> other;
+        if (c.otherWindow) other = std::make_unique<RunningProgram>(ProgramBeside("StandInGame.exe"), game.Root().string());
+        HWND otherWindow = c.otherWindow ? WaitForWindow("Night Run", 20000) : nullptr;
+        SetEnvironmentVariableA("STANDIN_GAME_REPORT", report.c_str());
         SetEnvironmentVariableA("STANDIN_GAME_CAPTION", c.caption);
         SetEnvironmentVariableA("STANDIN_GAME_EXIT", c.exitCode);
-        GameRunsFor(c.caption ? "60" : "0.3");  // the limit ends one that goes on
+        SetEnvironmentVariableA("STANDIN_GAME_CHILD", c.child);
+        GameRunsFor(c.runsFor);
         std::filesystem::remove(report);
         DWORD exitCode = 0;
         std::string out = RunForOutput("\"" + ProgramBeside("Wickcheck.exe") + "\" --watch --seconds 10",
@@ -94,8 +115,14 @@ TEST_F(RunwickTest, WickcheckWatchesTheStart) {
             EXPECT_NE(watched.find(">>" + ReadReport(report)["parameters"] + "<<"), std::string::npos) << watched;
         }
         EXPECT_EQ(FindWindowA(nullptr, "Night Run 1.2"), nullptr) << "the game it started is ended";
+        int left = 0;
+        for (HWND w = FindWindowA(nullptr, "Night Run"); w; w = FindWindowExA(nullptr, w, nullptr, "Night Run"))
+            left += w != otherWindow;
+        EXPECT_EQ(left, 0) << "every process the watch started is ended";
+        if (other) other->EndWhatItStarted(), other->WaitForExit(10000);
     }
     SetEnvironmentVariableA("STANDIN_GAME_EXIT", nullptr);
+    SetEnvironmentVariableA("STANDIN_GAME_CHILD", nullptr);
     std::filesystem::remove(report);  // the game ended by the watch writes no end
 }
 

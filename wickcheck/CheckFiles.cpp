@@ -1,18 +1,23 @@
 // Which settings and language file the programs take, and the outline of
 // each: what stands twice, what is misspelt, what no program reads.
 #include <cstring>
+#include <iterator>
+#include <string_view>
 
 #include "../config/GameFolderName.h"
 #include "../config/SettingsFileLocator.h"
 #include "../editor/DialogTexts.h"
+#include "CheckPlatform.h"
 #include "GameFolderCheck.h"
 #include "Watch.h"
 
 namespace GameFolderCheck {
 
-bool Run(Report& report, unsigned watchSeconds) {
+Done Run(Report& report, const Asked& asked) {
+    Done done;
     Check check(report);
-    if (!NameGameFolder(check)) return false;
+    if (!NameGameFolder(check)) return done;
+    done.dialogShown = true;
     LocateFiles(check);
     OutlineFiles(check);
     CheckSettingsKeys(check);
@@ -20,8 +25,10 @@ bool Run(Report& report, unsigned watchSeconds) {
     CheckRunwick(check);
     CheckTunewick(check);
     CheckTexts(check);
-    if (watchSeconds) Watch::Run(check, watchSeconds);
-    return true;
+    if (asked.preview) done.previewWritten = check_platform::WritePreview(asked.preview);
+    check_platform::CloseDialog();
+    if (asked.watchSeconds) Watch::Run(check, asked.watchSeconds);
+    return done;
 }
 
 Finding* AddSettingsFinding(Check& check, Code code, Setting setting) {
@@ -53,11 +60,13 @@ void ReportIgnoredCandidates(Report& report, const char* pattern, CheckedFile fi
 }
 
 // The sections a file's tables name, each with its keys: built from the
-// tables the programs read the files by, so nothing is typed twice.
+// tables the programs read the files by, so nothing is typed twice. Its
+// capacities are the tables' own counts: a larger table does not build.
+template <std::size_t kSections, std::size_t kNames>
 struct KnownSections {
-    KnownSection sections[8];
+    KnownSection sections[kSections];
     std::size_t count = 0;
-    const char* names[64];
+    const char* names[kNames];
     std::size_t nameCount = 0;
 
     // The keys of one section stand together in each table.
@@ -72,16 +81,30 @@ struct KnownSections {
     }
 };
 
+// How many runs of one section a table's keys make.
+template <typename Key, std::size_t N>
+constexpr std::size_t SectionRuns(const Key (&keys)[N]) {
+    std::size_t runs = 0;
+    for (std::size_t i = 0; i < N; ++i)
+        if (i == 0 || std::string_view(keys[i].section) != keys[i - 1].section) ++runs;
+    return runs;
+}
+
+constexpr std::size_t kLanguageNames = std::size(kLabels) + std::size(kListTextKeys) + std::size(kCaptionKeys);
+constexpr std::size_t kLanguageSections = 1 + SectionRuns(kListTextKeys) + 1;
+using SettingsKnown = KnownSections<SectionRuns(kSettingsFile), std::size(kSettingsFile)>;
+using LanguageKnown = KnownSections<kLanguageSections, kLanguageNames>;
+
 // Each built once, in place: its sections point into its own names.
-const KnownSections& SettingsSections() {
-    static KnownSections known;
+const SettingsKnown& SettingsSections() {
+    static SettingsKnown known;
     if (!known.count)
         for (const SettingKey& key : kSettingsFile) known.Add(key.section, key.name);
     return known;
 }
 
-const KnownSections& LanguageSections() {
-    static KnownSections known;
+const LanguageKnown& LanguageSections() {
+    static LanguageKnown known;
     if (known.count) return known;
     for (const LabelKey& label : kLabels) known.Add(kLabelSection, label.name);
     for (const ListTextKey& key : kListTextKeys) known.Add(key.section, key.name);
@@ -143,8 +166,8 @@ void LocateFiles(Check& check) {
 
 void OutlineFiles(Check& check) {
     Report& report = check.report;
-    const KnownSections& settingsSections = SettingsSections();
-    const KnownSections& languageSections = LanguageSections();
+    const SettingsKnown& settingsSections = SettingsSections();
+    const LanguageKnown& languageSections = LanguageSections();
     if (!report.settingsFile.IsEmpty())
         check.settingsOutline.Check(report.settingsFile.Get(), settingsSections.sections, settingsSections.count,
                                     CheckedFile::Settings, report.findings);

@@ -30,6 +30,8 @@ bool MeasureText(int controlId, const char* text, TextFit& fit);
 // Writes a picture of the dialog as the players will see it here, a Windows
 // bitmap of its client area; false where the file could not be written too.
 bool WritePreview(const char* file);
+// Destroys the dialog the three above use: no window of the check's is left.
+void CloseDialog();
 
 // The files' text (the system's ANSI code page on Windows, Windows-1252 on
 // the portable back end) as UTF-8, terminated: out holds three bytes for

@@ -53,7 +53,9 @@ enum class Level { Note, Warning, Error };
     X(TextCut, "text-cut", Warning, "Shorten the text to what its control shows, as the message says.") \
     X(GameNotStarted, "game-not-started", Error, "Mend what Runwick's box names: the check's other findings say where.") \
     X(GameEndedEarly, "game-ended-early", Error, "Start the game by hand with the working folder and parameters shown, and see why it ends: a missing library, a parameter or a working folder it does not expect.") \
-    X(WindowTitleNotSeen, "window-title-not-seen", Warning, "Copy the caption of the game's main window, as the watch saw it, into [Startup] WinTitleOld.")
+    X(WindowTitleNotSeen, "window-title-not-seen", Warning, "Copy the caption of the game's main window, as the watch saw it, into [Startup] WinTitleOld.") \
+    X(GameExeEndsFirst, "game-exe-ends-first", Warning, "Point [Game] GameExe at the program that shows the game's window, as the message names it, with the parameters that program needs.") \
+    X(WindowOfAnotherProgram, "window-of-another-program", Warning, "Give the game's main window a caption no other window has and write it in [Startup] WinTitleOld, or close the other window before the game starts.")
 // clang-format on
 
 // A mistyped kind does not build.

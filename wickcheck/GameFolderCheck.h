@@ -32,12 +32,22 @@ struct Check {
     SettingsModel model{lists.Controls()};
 };
 
+// What a check is asked for beyond its report.
+struct Asked {
+    const char* preview = nullptr;  // the picture of Tunewick's dialog to write, its full path
+    unsigned watchSeconds = 0;      // start the game as Runwick does and watch it this long (Watch.h)
+};
+
+struct Done {
+    bool dialogShown = false;     // false where the programs name the folder by no path, and show only their box
+    bool previewWritten = false;  // the picture asked for is written
+};
+
 // Checks the game folder that is the current directory, step by step; it
-// changes to the folder's short form where the programs would. With
-// watchSeconds, it then starts the game as Runwick does and watches it for
-// at most that long (Watch.h). False where the programs name the folder by
-// no path, and so show only their box.
-bool Run(Report& report, unsigned watchSeconds = 0);
+// changes to the folder's short form where the programs would. Tunewick's
+// dialog, which the texts are measured in and the picture taken of, is
+// destroyed before the game starts.
+Done Run(Report& report, const Asked& asked = {});
 
 // A finding about a key of the settings file, at the line it stands on.
 Finding* AddSettingsFinding(Check& check, Code code, Setting setting);

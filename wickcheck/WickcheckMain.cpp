@@ -48,6 +48,7 @@ int main(int argc, char** argv) {
     const char* folder = nullptr;
     int folderIndex = 0;
     bool watch = false;
+    bool secondsGiven = false;
     unsigned seconds = 30;
     static FixedText<kMaxPath> preview;  // its full path: the check changes to the game folder
     for (int i = 1; i < argc; ++i) {
@@ -71,6 +72,7 @@ int main(int argc, char** argv) {
                 std::fprintf(stderr, "Wickcheck: --seconds needs a whole number from 1 to 3600\n%s", kUsage);
                 return 3;
             }
+            secondsGiven = true;
         } else if (argv[i][0] == '-' && argv[i][1] == '-') {
             std::fprintf(stderr, "Wickcheck: unknown option %s\n%s", argv[i], kUsage);
             return 3;
@@ -82,6 +84,10 @@ int main(int argc, char** argv) {
             return 3;
         }
     }
+    if (secondsGiven && !watch) {
+        std::fprintf(stderr, "Wickcheck: --seconds is the limit of --watch, which was not asked for\n%s", kUsage);
+        return 3;
+    }
     if (folder && !check_platform::ChangeFolder(folderIndex, folder)) {
         std::fprintf(stderr, "Wickcheck: %s is no folder that can be opened\n", folder);
         return 3;
@@ -91,7 +97,10 @@ int main(int argc, char** argv) {
                    stderr);
         return 4;
     }
-    bool dialogShown = GameFolderCheck::Run(report, watch ? seconds : 0);
+    GameFolderCheck::Asked asked;
+    asked.preview = preview.IsEmpty() ? nullptr : preview.Get();
+    asked.watchSeconds = watch ? seconds : 0;
+    GameFolderCheck::Done done = GameFolderCheck::Run(report, asked);
     if (form == Form::Json) {
         PrintJson(report);
     } else {
@@ -101,14 +110,14 @@ int main(int argc, char** argv) {
         else
             PrintText(report);
     }
-    if (!preview.IsEmpty() && !dialogShown) {
+    if (!preview.IsEmpty() && !done.dialogShown) {
         std::fprintf(stderr,
                      "Wickcheck: no picture written to %s: in this folder Tunewick shows only its \"Error!\" box, "
                      "no dialog\n",
                      preview.Get());
         return 4;
     }
-    if (!preview.IsEmpty() && !check_platform::WritePreview(preview.Get())) {
+    if (!preview.IsEmpty() && !done.previewWritten) {
         std::fprintf(stderr,
                      "Wickcheck: no picture written to %s: no dialog can be made on this system, or the file cannot "
                      "be written\n",

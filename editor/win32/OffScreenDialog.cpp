@@ -5,9 +5,12 @@
 
 namespace OffScreenDialog {
 
+namespace {
+HWND dialog = nullptr;
+bool made = false;
+}  // namespace
+
 HWND Dialog() {
-    static HWND dialog = nullptr;
-    static bool made = false;
     if (!made) {
         made = true;
         UseCurrentControls();  // as Tunewick does
@@ -17,6 +20,12 @@ HWND Dialog() {
         if (dialog) SetWindowPos(dialog, HWND_BOTTOM, -32000, -32000, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     }
     return dialog;
+}
+
+void Close() {
+    if (dialog) DestroyWindow(dialog);
+    dialog = nullptr;
+    made = false;
 }
 
 bool PictureFrameSize(long& width, long& height) {

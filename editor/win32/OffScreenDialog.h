@@ -14,6 +14,10 @@ namespace OffScreenDialog {
 // The dialog, made on first use; null where none can be made.
 HWND Dialog();
 
+// Destroys the dialog, so that no window of the check's stays while
+// anything else runs; the next use makes it anew.
+void Close();
+
 // The client area of the picture frame, in pixels; false without a dialog.
 bool PictureFrameSize(long& width, long& height);
 

@@ -80,4 +80,6 @@ bool WritePreview(const char*) {
     return false;
 }
 
+void CloseDialog() {}
+
 }  // namespace check_platform

@@ -75,4 +75,8 @@ bool WritePreview(const char* file) {
     return OffScreenDialog::WritePicture(file);
 }
 
+void CloseDialog() {
+    OffScreenDialog::Close();
+}
+
 }  // namespace check_platform

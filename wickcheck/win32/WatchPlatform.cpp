@@ -1,11 +1,14 @@
 // Wickcheck --watch on Windows: Runwick's own platform, each call passed on
-// as Runwick makes it and recorded with its time, and the game's top-level
-// windows looked at whenever Runwick looks for its window or at the game.
+// as Runwick makes it and recorded with its time, and the game's processes
+// and top-level windows looked at whenever Runwick looks for its window or
+// at the game.
 #include <windows.h>
 
+#include "../../launcher/LaunchCommand.h"
 #include "../../launcher/LaunchSupervisor.h"
 #include "../../launcher/win32/Win32LaunchPlatform.h"
 #include "../Watch.h"
+#include "GameProcesses.h"
 
 namespace Watch {
 namespace {
@@ -23,12 +26,16 @@ public:
         : timeline_(timeline), limit_(limitSeconds * 1000ull), start_(GetTickCount64()) {}
 
     StartResult Start(const LaunchCommand& command) override {
+        caption_.Set(command.windowTitle);
         start_ = GetTickCount64();
         StartResult result = runwick_.Start(command);
         if (result.started) {
             process_ = result.process;
-            processId_ = process_ ? GetProcessId(process_) : 0;
-            Add(Event::Started).text.Set(command.executablePath);
+            game_.Started(process_);
+            timeline_.startedProcess = process_ ? GetProcessId(process_) : 0;
+            Happening& started = Add(Event::Started);
+            started.program.Set(command.executablePath);
+            started.process = timeline_.startedProcess;
         }
         return result;
     }
@@ -39,32 +46,37 @@ public:
     void DescribeError(unsigned long error, Text& reason) override { runwick_.DescribeError(error, reason); }
 
     WindowHandle FindGameWindow(const char* caption) override {
-        LookAtWindows();
+        LookAtGame();
         WindowHandle window = runwick_.FindGameWindow(caption);
         if (window) {
             Happening& matched = Add(Event::Matched);
             CaptionOf(static_cast<HWND>(window), matched.text);
-            matched.ownedByGame = OwnedByGame(static_cast<HWND>(window));
+            DWORD owner = 0;
+            GetWindowThreadProcessId(static_cast<HWND>(window), &owner);
+            matched.process = owner;
+            GameProcesses::ProgramOf(owner, matched.program);
+            matched.ownedByGame = game_.IsGames(owner);
+            timeline_.titleSeen = timeline_.titleSeen || matched.ownedByGame;
         }
         return window;
     }
 
     // Past the limit the game is ended, and so are Runwick's waits.
     ProcessState WaitForProcess(ProcessHandle process, unsigned milliseconds) override {
-        if (Elapsed() >= limit_ && process == process_ && !EndGame()) return ProcessState::CheckFailed;
+        if (Elapsed() >= limit_ && !EndGame() && process == process_) return ProcessState::CheckFailed;
         ProcessState state = runwick_.WaitForProcess(process, milliseconds);
-        LookAtWindows();
-        if (state == ProcessState::Ended) NoteEnd();
+        LookAtGame();
         return state;
     }
 
     void Pause(unsigned milliseconds) override {
         if (Elapsed() < limit_) runwick_.Pause(milliseconds);
-        LookAtWindows();
+        LookAtGame();
     }
 
     void ExtractIcons(const char* file, IconHandle& bigIcon, IconHandle& smallIcon) override {
         runwick_.ExtractIcons(file, bigIcon, smallIcon);
+        timeline_.iconsTaken = bigIcon || smallIcon;
     }
 
     // The first icon Runwick sends: whether the window took it.
@@ -90,13 +102,21 @@ public:
     // Kept until the watch is over: the game is watched past Runwick's end.
     void CloseProcess(ProcessHandle) override {}
 
-    // After Runwick's part: the game until it ends, or the limit.
+    // After Runwick's part: the game until its last process ends, or the limit.
     void WatchToTheEnd() {
-        if (process_ && !ended_) {
-            Add(Event::RunwickEnds);
-            while (WaitForProcess(process_, 50) == ProcessState::Running) {
+        if (!timeline_.Has(Event::Started)) return;
+        LookAtGame();
+        if (game_.Running()) Add(Event::RunwickEnds);
+        while (game_.Running()) {
+            if (Elapsed() >= limit_) {
+                EndGame();
+                break;
             }
+            Sleep(50);
+            LookAtGame();
         }
+        LookAtGame();
+        timeline_.gameEnded = !limitPassed_;
         if (process_) CloseHandle(process_);
     }
 
@@ -105,29 +125,18 @@ private:
 
     Happening& Add(Event event) { return timeline_.Add(event, Elapsed()); }
 
-    // False where the game could not be ended: the watch is over all the same.
+    // Every process of the game, once; said only once they have ended. False
+    // where one would not end: the watch is over all the same.
     bool EndGame() {
-        if (WaitForSingleObject(process_, 0) != WAIT_TIMEOUT) return true;
-        if (!limitPassed_) Add(Event::LimitPassed);
+        if (limitPassed_) return endedAll_;
         limitPassed_ = true;
-        TerminateProcess(process_, 1);
-        return WaitForSingleObject(process_, 5000) == WAIT_OBJECT_0;
-    }
-
-    void NoteEnd() {
-        if (ended_) return;
-        ended_ = true;
-        DWORD code = 0;
-        GetExitCodeProcess(process_, &code);
-        Happening& end = Add(Event::Ended);
-        end.number = code;
-        if (limitPassed_) end.text.Set("ended by Wickcheck");
-    }
-
-    bool OwnedByGame(HWND window) const {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        return processId_ && owner == processId_;
+        unsigned ended = 0;
+        endedAll_ = game_.EndAll(ended);
+        LookAtGame();
+        Happening& passed = Add(Event::LimitPassed);
+        passed.number = ended;
+        if (!endedAll_) passed.text.Set("Wickcheck could not end every process of the game");
+        return endedAll_;
     }
 
     static void CaptionOf(HWND window, Text& caption) {
@@ -135,21 +144,34 @@ private:
         caption.Adopt(static_cast<std::size_t>(length));
     }
 
-    // Each visible top-level window of the game's process, when it shows or
-    // its caption changes.
-    void LookAtWindows() {
-        if (processId_) EnumWindows(LookAtWindow, reinterpret_cast<LPARAM>(this));
+    // Whether Runwick's search by caption (FindWindowA, which is
+    // FindWindowExA from the first top-level window) finds this window.
+    bool FoundByCaption(HWND window) const {
+        if (caption_.IsEmpty()) return false;
+        for (HWND found = FindWindowExA(nullptr, nullptr, nullptr, caption_.Get()); found;
+             found = FindWindowExA(nullptr, found, nullptr, caption_.Get()))
+            if (found == window) return true;
+        return false;
+    }
+
+    // The game's processes, then each visible top-level window of theirs,
+    // when it shows or its caption changes.
+    void LookAtGame() {
+        game_.Look(timeline_, Elapsed());
+        EnumWindows(LookAtWindow, reinterpret_cast<LPARAM>(this));
     }
 
     static BOOL CALLBACK LookAtWindow(HWND window, LPARAM self) {
         auto& watch = *reinterpret_cast<WatchingPlatform*>(self);
-        if (IsWindowVisible(window) && watch.OwnedByGame(window)) watch.LookAt(window);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (IsWindowVisible(window) && watch.game_.IsGames(owner)) watch.LookAt(window, owner);
         return TRUE;
     }
 
     // A game that writes a changing caption (a frame count, say) leaves the
     // timeline room for its end: windows are recorded up to a number.
-    void LookAt(HWND window) {
+    void LookAt(HWND window, DWORD owner) {
         FixedText<512> caption;
         CaptionOf(window, caption);
         std::size_t i = 0;
@@ -158,20 +180,28 @@ private:
         if (i == windowCount_ && windowCount_ == kMostWindows) return;
         if (i == windowCount_) windows_[windowCount_++] = window;
         captions_[i].Set(caption);
-        if (windowEvents_++ < kMostWindowEvents) Add(Event::Window).text.Set(caption);
+        bool found = FoundByCaption(window);
+        timeline_.titleSeen = timeline_.titleSeen || found;
+        if (windowEvents_++ >= kMostWindowEvents) return;
+        Happening& shown = Add(Event::Window);
+        shown.text.Set(caption);
+        shown.process = owner;
+        GameProcesses::ProgramOf(owner, shown.program);
+        shown.found = found;
     }
 
     static constexpr std::size_t kMostWindows = 16;
-    static constexpr std::size_t kMostWindowEvents = Timeline::kMost - 16;  // the rest for the other events
+    static constexpr std::size_t kMostWindowEvents = Timeline::kMost / 2;  // the rest for the other events
     Win32LaunchPlatform runwick_;
+    GameProcesses game_;
     Timeline& timeline_;
     unsigned long long limit_;
     unsigned long long start_;
+    FixedText<512> caption_;
     HANDLE process_ = nullptr;
-    DWORD processId_ = 0;
-    bool ended_ = false;
     bool iconSeen_ = false;
     bool limitPassed_ = false;
+    bool endedAll_ = false;
     HWND windows_[kMostWindows] = {};
     FixedText<512> captions_[kMostWindows];
     std::size_t windowCount_ = 0;
