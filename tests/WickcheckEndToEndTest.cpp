@@ -15,6 +15,8 @@
 #include "GeneratedGameFolders.h"
 #include "ProgramDriver.h"
 
+#include <shellapi.h>  // after windows.h
+
 namespace {
 
 // before, text and after in one, appended: GCC 12 mistakes "x" + text for an overlap.
@@ -128,6 +130,11 @@ TEST(WickcheckEndToEnd, ForetellsWhatRunwickAndTunewickDo) {
             EXPECT_EQ(tunewick.ProcessesStarted(), 0u) << after;
         } else if (after.find(", no program") == std::string::npos) {
             EXPECT_EQ(tunewick.ProcessesStarted(), 1u) << after;
+        } else {  // a data file: opened by the program its type belongs to, where this system has one
+            std::string file = after.substr(7, after.find('"', 7) - 7);
+            char program[MAX_PATH] = "";
+            bool typed = reinterpret_cast<INT_PTR>(FindExecutableA(file.c_str(), game.Root().string().c_str(), program)) > 32;
+            EXPECT_EQ(tunewick.ProcessesStarted(), typed ? 1u : 0u) << after << ", " << file << ": " << program;
         }
         tunewick.EndWhatItStarted();  // a data file's program, where its type has one
     }
