@@ -6,6 +6,7 @@
 
 #include "../config/Platform.h"
 #include "CheckPlatform.h"
+#include "Version.h"
 #include "GameFolderCheck.h"
 #include "Watch.h"
 
@@ -13,6 +14,7 @@ namespace {
 
 constexpr char kUsage[] =
     "Usage: Wickcheck [--json | --brief] [--preview FILE.bmp] [--watch [--seconds N]] [GAME-FOLDER]\n"
+    "       Wickcheck --version\n"
     "Checks a game folder (default: the current one): which files Tunewick and\n"
     "Runwick take, every key as they read it, what Runwick will start and what\n"
     "Tunewick will show, and every mistake found. Changes nothing.\n"
@@ -23,6 +25,7 @@ constexpr char kUsage[] =
     "  --watch  then starts the game as Runwick does (Runwick's own code: it makes the\n"
     "           save folder) and reports what happens: its windows, the one Runwick\n"
     "           takes, the icon, its end; ends the game after N seconds (30)\n"
+    "  --version  prints Wickcheck's version, which is the programs' own\n"
     "  --help   this text\n"
     "Exit status: 0 no findings (notes aside), 1 warnings only, 2 errors, 3 bad usage,\n"
     "4 the picture could not be written, or this build cannot start the game.\n";
@@ -54,6 +57,10 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0 || std::strcmp(argv[i], "/?") == 0) {
             std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("Wickcheck %s\n", TUNEWICK_VERSION);
             return 0;
         }
         if (std::strcmp(argv[i], "--json") == 0) {
