@@ -1,14 +1,36 @@
 #!/bin/bash
 # Builds the release archive from the 32-bit Windows build: Tunewick.exe,
-# Runwick.exe, the authors' guide and the license; tools/ with Wickcheck.exe, the
-# stand-in game and the notices their libraries ask for; samples/, a complete sample game folder. Then checks the
-# archive's sample folder with the archive's own Wickcheck: no error, no
-# warning. On a machine that starts no 32-bit program (scripts/runs-32bit)
-# the 64-bit build's Wickcheck checks it instead: the archive still ships the
-# 32-bit programs, which run on every Windows.
+# Runwick.exe, the authors' guide, the license, the changelog and the
+# notices the programs' runtime code asks for; tools/ with Wickcheck.exe and
+# the stand-in game; samples/, a complete sample game folder. Beside it,
+# SHA256SUMS: the archive's sum and each program's.
+#
+# The same commit gives the same bytes, wherever and whenever it is built:
+# the programs carry no build time and no path of the build machine, and the
+# archive's entries stand in name order with one time, the commit's
+# (SOURCE_DATE_EPOCH where it is set), and the same permissions.
+#
+# It fails where a shipped program holds code of a library that
+# docs/release/runtime-objects.tsv does not name, where Tunewick or Runwick
+# would need a notice beyond the runtime's own, or where a program imports a
+# function docs/release/windows-functions.tsv does not give for the oldest
+# Windows the README states. Then (unless RELEASE_NO_SAMPLE_CHECK=1) it
+# checks the archive's sample folder with
+# the archive's own Wickcheck: no error, no warning. On a machine that starts
+# no 32-bit program (scripts/runs-32bit) the 64-bit build's Wickcheck checks
+# it instead: the archive still ships the 32-bit programs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
+oldest="Windows Vista"  # as the README states it
+if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+  if ! SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null); then
+    echo "release: no commit to take the archive's time from: set SOURCE_DATE_EPOCH" >&2
+    exit 1
+  fi
+fi
+export SOURCE_DATE_EPOCH
+
 checker=../tools/Wickcheck.exe  # from samples/
 checker_build=windows-x86
 if ! why=$(scripts/runs-32bit); then
@@ -20,42 +42,78 @@ if ! why=$(scripts/runs-32bit); then
 fi
 cmake --preset windows-x86 >/dev/null
 cmake --build --preset windows-x86 --target Tunewick Runwick Wickcheck StandInGame >/dev/null
-# An archive of an earlier version would stand beside this one: only the new one stays.
-rm -f build/windows-x86/Tunewick-*-win32.zip
-(cd build/windows-x86 && cpack -C Release >/dev/null)
-archive=$(ls -1 "$PWD"/build/windows-x86/Tunewick-*-win32.zip)
+
+build=build/windows-x86
+version=$(sed -n 's/^#define TUNEWICK_VERSION "\(.*\)"$/\1/p' "$build/generated/Version.h")
+name=Tunewick-$version-win32
+out=$build/release
+stage=$out/$name
+rm -rf "$out"
+mkdir -p "$stage"
+cmake --install "$build" --prefix "$PWD/$stage" >/dev/null
+
+# The notices, from each program's link map.
+maps=()
+for shipped in Tunewick.exe Runwick.exe tools/Wickcheck.exe tools/StandInGame.exe samples/Tunewick.exe \
+               samples/Runwick.exe samples/StandInGame.exe; do
+  program=$(basename "$shipped" .exe)
+  map=$(find "$build" -name "$program.map" -not -path "*/release/*" | head -n 1)
+  if [ -z "$map" ]; then
+    echo "release: no link map of $program.exe: cannot tell which libraries' code it holds" >&2
+    exit 1
+  fi
+  maps+=("$shipped=$map")
+done
+python3 scripts/release_files.py notices docs/release/runtime-objects.tsv docs/release/notices "$stage" "${maps[@]}" \
+  >"$out/notices.txt"
+cat "$out/notices.txt"
+# What goes into a game needs no notice but the runtime's own, which ships beside it.
+if grep -E '^(samples/)?(Tunewick|Runwick)\.exe: ' "$out/notices.txt" | grep -vqE ': notices (none|mingw-w64-runtime)$'; then
+  echo "release: Tunewick or Runwick would need a notice beyond the runtime's own: a program that goes into a game must not" >&2
+  exit 1
+fi
+OBJDUMP=i686-w64-mingw32-objdump python3 scripts/release_files.py windows docs/release/windows-functions.tsv \
+  "$oldest" "$stage" Tunewick.exe Runwick.exe tools/Wickcheck.exe tools/StandInGame.exe
+
+# No path of the build machine in any shipped file.
+if grep -rlaF "$PWD" "$stage" >/dev/null; then
+  echo "release: a shipped file names a path of this machine: $(grep -rlaF "$PWD" "$stage" | head -n 3)" >&2
+  exit 1
+fi
+
+archive=$out/$name.zip
+(cd "$stage" && python3 "$OLDPWD/scripts/release_files.py" zip . "$OLDPWD/$archive")
+(cd "$out" && sha256sum "$name.zip" && cd "$name" &&
+ sha256sum Tunewick.exe Runwick.exe tools/Wickcheck.exe tools/StandInGame.exe) >"$out/SHA256SUMS"
 
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
-(cd "$unpacked" && cmake -E tar xf "$archive")
-for shipped in Tunewick.exe Runwick.exe game-authors.md LICENSE tools/Wickcheck.exe samples/System/nightrun.lxf; do
+(cd "$unpacked" && cmake -E tar xf "$OLDPWD/$archive")
+for shipped in Tunewick.exe Runwick.exe game-authors.md LICENSE CHANGELOG.md NOTICES.txt tools/Wickcheck.exe \
+               tools/NOTICES.txt samples/System/nightrun.lxf; do
   if [ ! -f "$unpacked/$shipped" ]; then
     echo "release: the archive lacks $shipped" >&2
     exit 1
   fi
 done
-# The MinGW threads library's licence asks for its notice with every copy of
-# its code: Tunewick and Runwick, which go into games, hold none of it; the
-# tools that do come with tools/NOTICES.txt. Read from each program's link map.
-for program in Tunewick Runwick Wickcheck StandInGame; do
-  map=$(find build/windows-x86 -name "$program.map" | head -n 1)
-  if [ -z "$map" ]; then
-    echo "release: no link map of $program.exe: cannot tell which libraries' code it holds" >&2
-    exit 1
-  fi
-  grep -qE 'libpthread\.a\(' "$map" || continue
-  holds="release: $program.exe holds code of the MinGW threads library (winpthreads), whose licence asks for its notice with every copy"
-  case $program in
-    Tunewick|Runwick)
-      echo "$holds: a program that goes into a game must need none" >&2
-      exit 1 ;;
-  esac
-  if ! grep -qs "winpthreads" "$unpacked/tools/NOTICES.txt"; then
-    echo "$holds, and the archive's tools/NOTICES.txt does not carry it" >&2
-    exit 1
-  fi
-done
+# Each notice a program needs stands in the NOTICES.txt beside it, in the archive.
+while IFS= read -r line; do
+  program=${line%%: notices *}
+  for notice in $(echo "${line#*: notices }" | tr -d ','); do
+    [ "$notice" = none ] && continue
+    heading=$(head -n 1 "docs/release/notices/$notice.txt")
+    if ! grep -qF "$heading" "$unpacked/$(dirname "$program")/NOTICES.txt" 2>/dev/null; then
+      echo "release: $program needs the notice of $heading, which the NOTICES.txt beside it lacks" >&2
+      exit 1
+    fi
+  done
+done <"$out/notices.txt"
+if ! (cd "$unpacked" && cp "$OLDPWD/$out/SHA256SUMS" . && cp "$OLDPWD/$archive" . && sha256sum --quiet -c SHA256SUMS); then
+  echo "release: SHA256SUMS does not match the archive and the programs in it" >&2
+  exit 1
+fi
 
+[ "${RELEASE_NO_SAMPLE_CHECK:-}" = 1 ] && { echo "$PWD/$archive"; exit 0; }  # a rebuild to compare
 root=$PWD
 status=0
 (cd "$unpacked/samples" && "$root/scripts/wine-run" "$root/build/$checker_build/wineprefix" "$checker" --brief) \
@@ -65,4 +123,5 @@ if [ "$status" -ne 0 ]; then
   cat "$unpacked/check.txt" >&2
   exit 1
 fi
-echo "$archive"
+echo "$PWD/$archive"
+echo "$PWD/$out/SHA256SUMS"

@@ -88,7 +88,7 @@ else
   windows_tests windows-x86 all
 fi
 echo "=== release archive"
-bash scripts/release.sh || failed+=("release archive")
+bash scripts/release.sh && bash scripts/check-release.sh || failed+=("release archive")
 if [ "${TUNEWICK_NO_32BIT:-}" = 1 ]; then
   stop_wine windows
 else

@@ -1,0 +1,157 @@
+#!/usr/bin/env python3
+"""The release's own files, for scripts/release.sh:
+
+  notices TABLE NOTICES-DIR STAGE PROGRAM=MAP...
+      reads each shipped program's link map, names every object of a library
+      that is not ours, finds its row in TABLE (fails on an object no row
+      names) and writes the notices the program's objects ask for into
+      NOTICES.txt beside it in STAGE. Prints, per program, the notices.
+  windows TABLE OLDEST STAGE PROGRAM...
+      reads each program's PE header and imports (objdump -p, $OBJDUMP) and
+      fails where its subsystem version is newer than OLDEST, or it imports
+      a function that TABLE does not list as there on OLDEST.
+  zip STAGE ARCHIVE
+      writes STAGE's files into ARCHIVE in name order, each with the time
+      $SOURCE_DATE_EPOCH and the same permissions: the same files give the
+      same bytes.
+"""
+import fnmatch
+import os
+import re
+import subprocess
+import sys
+import zipfile
+
+
+def rows(table):
+    with open(table, encoding="utf-8") as f:
+        for line in f:
+            line = line.rstrip("\n")
+            if line and not line.startswith("#"):
+                yield line.split("\t")
+
+
+def linked_objects(map_file):
+    """(library, object) for each object the map names that is not ours:
+    ours are given by paths inside the build folder (relative ones)."""
+    found = set()
+    with open(map_file, encoding="utf-8", errors="replace") as f:
+        text = f.read()
+    included = text.split("\n\n", 1)[1].split("Discarded input sections", 1)[0]
+    for match in re.finditer(r"^(\S+)\(([^)]+)\)$", included, re.M):
+        archive, member = match.groups()
+        if archive.startswith("/"):
+            found.add((os.path.basename(archive), member))
+    for match in re.finditer(r"^LOAD (\S+\.o(?:bj)?)$", text, re.M):
+        if match.group(1).startswith("/"):
+            found.add((os.path.basename(match.group(1)), "*"))
+    return sorted(found)
+
+
+def notices(table, notices_dir, stage, pairs):
+    table_rows = list(rows(table))
+    needed_by_folder = {}
+    failed = False
+    for pair in pairs:
+        program, map_file = pair.split("=", 1)
+        needed = set()
+        for library, member in linked_objects(map_file):
+            row = next((r for r in table_rows if r[0] == library and fnmatch.fnmatch(member, r[1])), None)
+            if row is None:
+                print(f"release: {program} holds {library}({member}), which {table} does not name: "
+                      "add its licence and notice there", file=sys.stderr)
+                failed = True
+            elif row[3] != "-":
+                needed.add(row[3])
+        print(f"{program}: notices {', '.join(sorted(needed)) or 'none'}")
+        needed_by_folder.setdefault(os.path.dirname(program), set()).update(needed)
+    if failed:
+        return 1
+    for folder, needed in sorted(needed_by_folder.items()):
+        if not needed:
+            continue
+        parts = ["Notices for the programs in this folder\n=======================================\n\n"
+                 "The programs here were built with MinGW-w64 and hold code of its runtime\n"
+                 "libraries, whose licences ask for the following notices with every copy.\n"
+                 "Ship this file with the programs.\n"]
+        for name in sorted(needed):
+            with open(os.path.join(notices_dir, name + ".txt"), encoding="utf-8") as f:
+                parts.append("\n" + f.read())
+        with open(os.path.join(stage, folder, "NOTICES.txt"), "w", encoding="utf-8", newline="\r\n") as f:
+            f.write("".join(parts))
+    return 0
+
+
+WINDOWS = ["Windows 2000", "Windows XP", "Windows Vista", "Windows 7", "Windows 8", "Windows 10"]
+SUBSYSTEM = {"Windows 2000": (5, 0), "Windows XP": (5, 1), "Windows Vista": (6, 0), "Windows 7": (6, 1),
+             "Windows 8": (6, 2), "Windows 10": (10, 0)}
+
+
+def windows(table, oldest, stage, programs):
+    since = {(r[0].upper(), r[1]): r[2] for r in rows(table)}
+    objdump = os.environ.get("OBJDUMP", "objdump")
+    failed = False
+    for program in programs:
+        header = subprocess.run([objdump, "-p", os.path.join(stage, program)], check=True,
+                                capture_output=True, text=True).stdout
+        major = int(re.search(r"^MajorSubsystemVersion\s+(\d+)", header, re.M).group(1))
+        minor = int(re.search(r"^MinorSubsystemVersion\s+(\d+)", header, re.M).group(1))
+        if (major, minor) > SUBSYSTEM[oldest]:
+            print(f"release: {program} asks for Windows {major}.{minor} in its header, newer than {oldest}",
+                  file=sys.stderr)
+            failed = True
+        newest = "Windows 2000"
+        dll = None
+        count = 0
+        for line in header.splitlines():
+            named = re.match(r"\s+DLL Name: (\S+)", line)
+            if named:
+                dll = named.group(1).upper()
+                continue
+            imported = re.match(r"\t[0-9a-f]+\t +\d+ +(\S+)", line)
+            if not (dll and imported):
+                continue
+            count += 1
+            first = since.get((dll, imported.group(1)))
+            if first is None or WINDOWS.index(first) > WINDOWS.index(oldest):
+                print(f"release: {program} imports {dll} {imported.group(1)}, "
+                      f"{'not in ' + table if first is None else 'there only from ' + first}: "
+                      f"it would not start on {oldest}", file=sys.stderr)
+                failed = True
+            elif WINDOWS.index(first) > WINDOWS.index(newest):
+                newest = first
+        print(f"{program}: subsystem {major}.{minor}, {count} functions imported, the newest from {newest}")
+    return 1 if failed else 0
+
+
+def make_zip(stage, archive):
+    epoch = int(os.environ["SOURCE_DATE_EPOCH"])
+    import time
+    when = time.gmtime(max(epoch, 315532800))[:6]  # zip times start in 1980
+    files = []
+    for root, _, names in os.walk(stage):
+        files += [os.path.relpath(os.path.join(root, n), stage) for n in names]
+    with zipfile.ZipFile(archive, "w") as out:
+        for name in sorted(files, key=lambda n: n.replace(os.sep, "/")):
+            info = zipfile.ZipInfo(name.replace(os.sep, "/"), date_time=when)
+            info.create_system = 3
+            info.external_attr = 0o100644 << 16
+            info.compress_type = zipfile.ZIP_DEFLATED
+            with open(os.path.join(stage, name), "rb") as f:
+                out.writestr(info, f.read(), compresslevel=9)
+    return 0
+
+
+def main(argv):
+    if len(argv) >= 5 and argv[1] == "notices":
+        return notices(argv[2], argv[3], argv[4], argv[5:])
+    if len(argv) >= 5 and argv[1] == "windows":
+        return windows(argv[2], argv[3], argv[4], argv[5:])
+    if len(argv) == 4 and argv[1] == "zip":
+        return make_zip(argv[2], argv[3])
+    print(__doc__, file=sys.stderr)
+    return 2
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
