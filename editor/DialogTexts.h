@@ -59,19 +59,20 @@ struct ListTextKey {
     const char* name;
     const char* fallback;
     LanguageText ListTexts::*text;
+    int controlId;  // the list that shows it
 };
 
 // clang-format off
 inline constexpr ListTextKey kListTextKeys[] = {
-    {"Dropdown",     "Primary",        "Primary Display Driver",                                        &ListTexts::primary},
-    {"Dropdown",     "Secondary1",     "Secondary Display Accelerator 1",                               &ListTexts::secondary1},
-    {"Dropdown",     "Secondary2",     "Secondary Display Accelerator 2",                               &ListTexts::secondary2},
-    {"Dropdown",     "AdvancedDetail", "Advanced (newer cards only)",                                   &ListTexts::advancedDetail},
-    {"Dropdown",     "NormalDetail",   "Normal (recommended for older cards)",                          &ListTexts::normalDetail},
-    {"Dropdown",     "Direct3D",       "Microsoft Direct3D Hardware acceleration through Direct3D HAL", &ListTexts::direct3D},
-    {"Dropdown",     "SoftEmulation",  "Velmora Software Emulation",                                    &ListTexts::softEmulation},
-    {"ResolutionsB", "16Bit",          "16 Bit Colour",                                                 &ListTexts::depth16},
-    {"ResolutionsB", "32Bit",          "32 Bit Colour",                                                 &ListTexts::depth32},
+    {"Dropdown",     "Primary",        "Primary Display Driver",                                        &ListTexts::primary, IDC_ADAPTER},
+    {"Dropdown",     "Secondary1",     "Secondary Display Accelerator 1",                               &ListTexts::secondary1, IDC_ADAPTER},
+    {"Dropdown",     "Secondary2",     "Secondary Display Accelerator 2",                               &ListTexts::secondary2, IDC_ADAPTER},
+    {"Dropdown",     "AdvancedDetail", "Advanced (newer cards only)",                                   &ListTexts::advancedDetail, IDC_DETAIL},
+    {"Dropdown",     "NormalDetail",   "Normal (recommended for older cards)",                          &ListTexts::normalDetail, IDC_DETAIL},
+    {"Dropdown",     "Direct3D",       "Microsoft Direct3D Hardware acceleration through Direct3D HAL", &ListTexts::direct3D, IDC_ACCELERATION},
+    {"Dropdown",     "SoftEmulation",  "Velmora Software Emulation",                                    &ListTexts::softEmulation, IDC_ACCELERATION},
+    {"ResolutionsB", "16Bit",          "16 Bit Colour",                                                 &ListTexts::depth16, IDC_COLOUR_DEPTH},
+    {"ResolutionsB", "32Bit",          "32 Bit Colour",                                                 &ListTexts::depth32, IDC_COLOUR_DEPTH},
 };
 // clang-format on
 

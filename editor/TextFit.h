@@ -9,4 +9,5 @@ struct TextFit {
                              // edges, a frame's margins or a list's arrow
     std::size_t shown = 0;   // how many of its characters the player reads where it is cut
     bool showsEnd = false;   // a right-aligned control shows the end, and loses the start
+    long averageCharWidth = 0;  // of the control's font, in pixels
 };

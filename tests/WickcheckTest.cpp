@@ -170,6 +170,8 @@ TEST(Wickcheck, TheDemoFolderAndItsMistakes) {
         {"two texts marking J for Alt", "System/english.lng", "=Disable &Mouse", "=Disable Mouse (&j)",
          {"mnemonic-clash"}, 20},
         {"a letter no other text marks", "System/english.lng", "=Disable &Mouse", "=&Disable Mouse", {}},
+        {"a label marking A for Alt", "System/english.lng", "Resolution=Resolution", "Resolution=&Aufl\xF6sung",
+         {"label-mnemonic"}, 12, 1},
         {"a capital and its small letter past ASCII", "System/english.lng", "=Disable &Joypad\nDisableMouse=Disable &Mouse",
          "=&\xC4 Joypad\nDisableMouse=&\xE4 Mouse", {"mnemonic-clash"}, 20, 0},
         {"a doubled & before a free letter", "System/english.lng", "=Disable &Mouse", "=Disable &&Joypad &Mouse", {}},

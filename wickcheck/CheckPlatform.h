@@ -5,6 +5,7 @@
 // stands in for them in the native build.
 #include <cstddef>
 
+#include "../config/FixedText.h"
 #include "../editor/TextFit.h"
 
 namespace check_platform {
@@ -38,6 +39,23 @@ void CloseDialog();
 // each of the text's up to kMostUtf8Characters, and one more.
 inline constexpr std::size_t kMostUtf8Characters = 4095;
 void FilesTextToUtf8(const char* text, char* out);
+
+// A catalogue's UTF-8 text in a code page, for a language file: at most 99
+// characters and no line break. Where a character does not fit the code
+// page, bad names the first such.
+enum class Conversion { Done, NotInCodePage, TooLong, NotText };
+struct Unconvertible {
+    char utf8[8] = {};
+    unsigned long codePoint = 0;
+};
+// Whether this build converts to the code page: any Windows has on Windows;
+// only Windows-1252 on the portable back end.
+bool ConvertsToCodePage(unsigned codePage);
+Conversion Utf8ToCodePage(const char* utf8, unsigned codePage, Text& out, Unconvertible& bad);
+
+// Writes the file whole or not at all: into a file beside it, then renamed
+// over it. False where it could not be written; nothing is changed then.
+bool WriteFileWhole(const char* path, const char* bytes, std::size_t size);
 
 // The letter in lower case, as the system's ANSI code page has it
 // (CharLowerBuffA); Windows-1252 on the portable back end.

@@ -5,6 +5,7 @@
 #include "../config/AsciiCase.h"
 #include "../editor/DialogTexts.h"
 #include "../editor/RecordedChoices.h"
+#include "Catalogue.h"
 #include "CheckPlatform.h"
 #include "GameFolderCheck.h"
 
@@ -20,14 +21,8 @@ struct Labels : LabelTarget {
     }
 };
 
-// The letter a text marks for Alt; 0 for none. "&&" shows one '&' and
-// marks nothing.
 char MarkedLetter(const Text& text) {
-    for (const char* c = text.Get(); *c; ++c) {
-        if (*c != '&') continue;
-        if (*++c != '&') return *c;
-    }
-    return 0;
+    return Catalogue::MarkedLetter(text.Get());
 }
 
 // How two marked letters meet. Letter case aside for ASCII, as the dialog
@@ -71,6 +66,26 @@ void ReportMnemonicClashes(Check& check, const Labels& labels) {
                 Quoted(labels.texts[j]), " Alt+", otherShown,
                 ": the same letter but for its case. Windows documents no letter case for such letters; Wine keeps "
                 "the two apart.");
+    }
+}
+
+// A label's Alt letter moves the focus to the adapter list, whichever label
+// marks it: the labels stand after every list in the dialog's template. The
+// adapter's own label alone reaches its list so.
+void ReportLabelMnemonics(Check& check, const Labels& labels) {
+    for (std::size_t i = 0; i < std::size(kLabels); ++i) {
+        char letter = MarkedLetter(labels.texts[i]);
+        if (!letter || Catalogue::KindOf(kLabels[i].controlId) != Catalogue::Kind::Label ||
+            kLabels[i].controlId == IDC_ADAPTER_LABEL)
+            continue;
+        char shown[2] = {letter >= 'a' && letter <= 'z' ? static_cast<char>(letter - 'a' + 'A') : letter, '\0'};
+        Say(check.report.findings
+                .Add(Code::LabelMnemonic, CheckedFile::Language, kLabelSection, kLabels[i].name,
+                     check.languageOutline.LineOf(kLabelSection, kLabels[i].name))
+                ->message,
+            Quoted(labels.texts[i]), " marks Alt+", shown,
+            ", which moves the focus to the display adapter list, the first list after the labels: the list this "
+            "label names cannot be reached by it.");
     }
 }
 
@@ -141,6 +156,7 @@ void CheckTexts(Check& check) {
     Labels labels;
     DialogTexts::ReadLabels(check.report.languageFile.Get(), labels);
     ReportMnemonicClashes(check, labels);
+    ReportLabelMnemonics(check, labels);
     ReportTextsCut(check, labels);
 }
 

@@ -50,6 +50,7 @@ enum class Level { Note, Warning, Error };
     X(Utf8Mark, "utf8-mark", Error, "Save the file without the UTF-8 mark: in the code page of its language, or as UTF-16.") \
     X(Utf8Text, "utf8-text", Warning, "Save the file in the code page of its language, for example Windows-1252 for Western European languages or Windows-1251 for Cyrillic.") \
     X(MnemonicClash, "mnemonic-clash", Warning, "Mark another letter with & in one of the two texts.") \
+    X(LabelMnemonic, "label-mnemonic", Warning, "Write the label without &: the players reach its list with Tab or the mouse.") \
     X(TextCut, "text-cut", Warning, "Shorten the text to what its control shows, as the message says.") \
     X(GameNotStarted, "game-not-started", Error, "Mend what Runwick's box names: the check's other findings say where.") \
     X(GameEndedEarly, "game-ended-early", Error, "Start the game by hand with the working folder and parameters shown, and see why it ends: a missing library, a parameter or a working folder it does not expect.") \

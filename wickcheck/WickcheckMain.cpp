@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "../config/Platform.h"
+#include "Catalogue.h"
 #include "CheckPlatform.h"
 #include "Version.h"
 #include "GameFolderCheck.h"
@@ -14,6 +15,8 @@ namespace {
 
 constexpr char kUsage[] =
     "Usage: Wickcheck [--json | --brief] [--preview FILE.bmp] [--watch [--seconds N]] [GAME-FOLDER]\n"
+    "       Wickcheck --po-template FILE.pot | --po FILE.po [GAME-FOLDER]\n"
+    "       Wickcheck --from-po FILE.po OUT.lng [--code-page N]\n"
     "       Wickcheck --version\n"
     "Checks a game folder (default: the current one): which files Tunewick and\n"
     "Runwick take, every key as they read it, what Runwick will start and what\n"
@@ -25,21 +28,32 @@ constexpr char kUsage[] =
     "  --watch  then starts the game as Runwick does (Runwick's own code: it makes the\n"
     "           save folder) and reports what happens: its windows, the one Runwick\n"
     "           takes, the icon, its end; ends the game after N seconds (30)\n"
+    "  --po-template FILE.pot  writes Tunewick's texts as a gettext template for\n"
+    "           translators (UTF-8), each with where it shows and its room here\n"
+    "  --po FILE.po  the same, with the folder's language file as the translation\n"
+    "  --from-po FILE.po OUT.lng  writes a language file of a catalogue's\n"
+    "           translations in code page N (the system's), whole or not at all\n"
     "  --version  prints Wickcheck's version, which is the programs' own\n"
     "  --help   this text\n"
     "Exit status: 0 no findings (notes aside), 1 warnings only, 2 errors, 3 bad usage,\n"
-    "4 the picture could not be written, or this build cannot start the game.\n";
+    "4 the picture or catalogue could not be written, or this build cannot start the\n"
+    "game or write that code page.\n";
 
-// A whole number of seconds from 1 to 3600.
-bool ReadSeconds(const char* text, unsigned& seconds) {
+// A whole number from 1 to most.
+bool ReadNumber(const char* text, unsigned most, unsigned& number) {
     unsigned value = 0;
     for (const char* c = text; *c; ++c) {
-        if (*c < '0' || *c > '9' || value > 3600) return false;
+        if (*c < '0' || *c > '9' || value > most) return false;
         value = value * 10 + static_cast<unsigned>(*c - '0');
     }
-    if (value < 1 || value > 3600) return false;
-    seconds = value;
+    if (value < 1 || value > most) return false;
+    number = value;
     return true;
+}
+
+int Usage(const char* problem) {
+    std::fprintf(stderr, "Wickcheck: %s\n%s", problem, kUsage);
+    return 3;
 }
 
 Report report;
@@ -54,6 +68,11 @@ int main(int argc, char** argv) {
     bool secondsGiven = false;
     unsigned seconds = 30;
     static FixedText<kMaxPath> preview;  // its full path: the check changes to the game folder
+    static FixedText<kMaxPath> catalogue;
+    const char* fromPo = nullptr;
+    const char* language = nullptr;
+    bool withTranslation = false;
+    unsigned codePage = 0;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0 || std::strcmp(argv[i], "/?") == 0) {
             std::fputs(kUsage, stdout);
@@ -72,10 +91,22 @@ int main(int argc, char** argv) {
                 std::fprintf(stderr, "Wickcheck: --preview needs the picture's file name\n%s", kUsage);
                 return 3;
             }
+        } else if (std::strcmp(argv[i], "--po-template") == 0 || std::strcmp(argv[i], "--po") == 0) {
+            withTranslation = argv[i][4] == '\0';
+            if (i + 1 == argc || !platform::FullPath(argv[++i], catalogue))
+                return Usage("--po-template and --po need the catalogue's file name");
+        } else if (std::strcmp(argv[i], "--from-po") == 0) {
+            // As given: relative to a current folder the ANSI code page may not name.
+            if (i + 2 >= argc) return Usage("--from-po needs the catalogue and the language file to write");
+            fromPo = argv[++i];
+            language = argv[++i];
+        } else if (std::strcmp(argv[i], "--code-page") == 0) {
+            if (i + 1 == argc || !ReadNumber(argv[++i], 65535, codePage))
+                return Usage("--code-page needs a code page's number, such as 1251");
         } else if (std::strcmp(argv[i], "--watch") == 0) {
             watch = true;
         } else if (std::strcmp(argv[i], "--seconds") == 0) {
-            if (i + 1 == argc || !ReadSeconds(argv[++i], seconds)) {
+            if (i + 1 == argc || !ReadNumber(argv[++i], 3600, seconds)) {
                 std::fprintf(stderr, "Wickcheck: --seconds needs a whole number from 1 to 3600\n%s", kUsage);
                 return 3;
             }
@@ -95,10 +126,19 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "Wickcheck: --seconds is the limit of --watch, which was not asked for\n%s", kUsage);
         return 3;
     }
+    if (codePage && !fromPo) return Usage("--code-page is the code page of --from-po's language file");
+    if (fromPo) {
+        if (folder || watch || !preview.IsEmpty() || !catalogue.IsEmpty() || form != Form::Text)
+            return Usage("--from-po stands alone: it reads a catalogue and writes a language file");
+        return Catalogue::MakeLanguageFile(fromPo, language, codePage ? codePage : platform::AnsiCodePage());
+    }
+    if (!catalogue.IsEmpty() && (watch || !preview.IsEmpty() || form != Form::Text))
+        return Usage("--po-template and --po write a catalogue of the game folder's texts, and nothing else");
     if (folder && !check_platform::ChangeFolder(folderIndex, folder)) {
         std::fprintf(stderr, "Wickcheck: %s is no folder that can be opened\n", folder);
         return 3;
     }
+    if (!catalogue.IsEmpty()) return Catalogue::WriteFolderCatalogue(catalogue.Get(), withTranslation);
     if (watch && !Watch::Possible()) {
         std::fputs("Wickcheck: --watch starts the game, which only the Windows build can: nothing was started\n",
                    stderr);

@@ -68,6 +68,7 @@ bool MeasureText(int controlId, const char* text, TextFit& fit) {
         last.abcC > 0)
         fit.width -= last.abcC;
     fit.room = Room(control, kind, text, fit.width, font);
+    fit.averageCharWidth = font.tmAveCharWidth;
     fit.showsEnd = (GetWindowLongA(control, GWL_EXSTYLE) & WS_EX_RIGHT) != 0;
     // The longest part that fits, from the side the control shows; a
     // double-byte character is never split. Where the control wraps, the

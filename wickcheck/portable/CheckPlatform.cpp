@@ -41,12 +41,76 @@ bool ReadFileBytes(const char* path, char* out, std::size_t capacity, std::size_
     return ok;
 }
 
+namespace {
+
+// Windows-1252: Latin-1 but for 0x80-0x9F; the five it leaves free map to themselves.
+constexpr char16_t k80To9F[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// The Windows-1252 byte of a character; 0 where it has none.
+unsigned char ByteOf(unsigned long codePoint) {
+    if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) return static_cast<unsigned char>(codePoint);
+    for (unsigned i = 0; i < 32; ++i)
+        if (k80To9F[i] == codePoint) return static_cast<unsigned char>(0x80 + i);
+    return 0;
+}
+
+// The next character of UTF-8 text, and its length; 0 where the bytes are no UTF-8.
+unsigned long NextCharacter(const unsigned char* c, int& length) {
+    length = *c < 0x80 ? 1 : (*c >> 5) == 6 ? 2 : (*c >> 4) == 14 ? 3 : (*c >> 3) == 30 ? 4 : 0;
+    if (!length) return 0;
+    unsigned long code = length == 1 ? *c : *c & (0x7F >> length);
+    for (int i = 1; i < length; ++i) {
+        if ((c[i] & 0xC0) != 0x80) return length = 0, 0;
+        code = code << 6 | (c[i] & 0x3F);
+    }
+    return code;
+}
+
+}  // namespace
+
+bool ConvertsToCodePage(unsigned codePage) {
+    return codePage == 1252;
+}
+
+Conversion Utf8ToCodePage(const char* utf8, unsigned, Text& out, Unconvertible& bad) {
+    char bytes[4096];
+    std::size_t n = 0;
+    for (const unsigned char* c = reinterpret_cast<const unsigned char*>(utf8); *c && n + 1 < sizeof bytes;) {
+        int length = 0;
+        unsigned long code = NextCharacter(c, length);
+        if (!length || code == '\n' || code == '\r') return Conversion::NotText;
+        unsigned char byte = ByteOf(code);
+        if (!byte) {
+            bad.codePoint = code;
+            std::memcpy(bad.utf8, c, static_cast<std::size_t>(length));
+            bad.utf8[length] = '\0';
+            return Conversion::NotInCodePage;
+        }
+        bytes[n++] = static_cast<char>(byte);
+        c += length;
+    }
+    if (n >= out.Capacity()) return Conversion::TooLong;
+    out.Clear();
+    out.Append(bytes, n);
+    return Conversion::Done;
+}
+
+bool WriteFileWhole(const char* path, const char* bytes, std::size_t size) {
+    std::string file = OnDisk(path);
+    std::string beside = file + ".part";
+    FILE* out = file.empty() ? nullptr : std::fopen(beside.c_str(), "wb");
+    if (!out) return false;
+    bool ok = std::fwrite(bytes, 1, size, out) == size;
+    ok = std::fclose(out) == 0 && ok;
+    ok = ok && std::rename(beside.c_str(), file.c_str()) == 0;
+    if (!ok) std::remove(beside.c_str());
+    return ok;
+}
+
 void FilesTextToUtf8(const char* text, char* out) {
-    // Windows-1252: Latin-1 but for 0x80-0x9F; the five it leaves free map to themselves.
-    static const char16_t k80To9F[32] = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
     const unsigned char* c = reinterpret_cast<const unsigned char*>(text);
     for (std::size_t n = 0; *c && n < kMostUtf8Characters; ++c, ++n) {
         unsigned u = *c >= 0x80 && *c < 0xA0 ? k80To9F[*c - 0x80] : *c;

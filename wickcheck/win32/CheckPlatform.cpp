@@ -42,6 +42,61 @@ void FilesTextToUtf8(const char* text, char* out) {
     if (bytes <= 0) out[0] = 0;
 }
 
+bool ConvertsToCodePage(unsigned codePage) {
+    return IsValidCodePage(codePage) != FALSE;
+}
+
+// The first character of the text the code page cannot hold, converted one
+// by one (a surrogate pair as one).
+void FindUnconvertible(const wchar_t* units, unsigned codePage, Unconvertible& bad) {
+    for (const wchar_t* u = units; *u; ++u) {
+        int count = (*u >= 0xD800 && *u < 0xDC00 && u[1]) ? 2 : 1;
+        char bytes[16];
+        BOOL usedDefault = FALSE;
+        WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, u, count, bytes, sizeof bytes, nullptr, &usedDefault);
+        if (!usedDefault) {
+            u += count - 1;
+            continue;
+        }
+        bad.codePoint = count == 2 ? 0x10000 + ((u[0] - 0xD800) << 10) + (u[1] - 0xDC00) : *u;
+        int length = WideCharToMultiByte(CP_UTF8, 0, u, count, bad.utf8, sizeof bad.utf8 - 1, nullptr, nullptr);
+        bad.utf8[length > 0 ? length : 0] = '\0';
+        return;
+    }
+}
+
+Conversion Utf8ToCodePage(const char* utf8, unsigned codePage, Text& out, Unconvertible& bad) {
+    static wchar_t units[4096];
+    int count = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8, -1, units, 4096);
+    if (count <= 0) return Conversion::NotText;
+    for (int i = 0; i < count; ++i)
+        if (units[i] == L'\n' || units[i] == L'\r') return Conversion::NotText;
+    char bytes[8192];
+    BOOL usedDefault = FALSE;
+    int length = WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, units, -1, bytes, sizeof bytes, nullptr, &usedDefault);
+    if (usedDefault) {
+        FindUnconvertible(units, codePage, bad);
+        return Conversion::NotInCodePage;
+    }
+    if (length <= 0 || static_cast<std::size_t>(length - 1) >= out.Capacity()) return Conversion::TooLong;
+    out.Set(bytes);
+    return Conversion::Done;
+}
+
+bool WriteFileWhole(const char* path, const char* bytes, std::size_t size) {
+    FixedText<kMaxPath + 8> beside(path);
+    beside.Append(".part");
+    HANDLE file = CreateFileA(beside.Get(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    bool ok = WriteFile(file, bytes, static_cast<DWORD>(size), &written, nullptr) && written == size &&
+              FlushFileBuffers(file);
+    ok = CloseHandle(file) && ok;
+    ok = ok && MoveFileExA(beside.Get(), path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!ok) DeleteFileA(beside.Get());
+    return ok;
+}
+
 char LowerLetter(char letter) {
     char text[1] = {letter};
     CharLowerBuffA(text, 1);

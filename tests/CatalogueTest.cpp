@@ -1,0 +1,75 @@
+// A game's language file out to a translators' catalogue (--po) and back
+// (--from-po): the same texts, byte for byte, where the code page holds
+// them; a catalogue the code page cannot hold, or with a text too long,
+// writes nothing.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "../config/ProfileStore.h"
+#include "../wickcheck/Catalogue.h"
+#include "GameFolder.h"
+#include "Platform.h"
+
+namespace {
+
+std::string ValueOf(const Catalogue::Entry& entry, const std::string& file) {
+    FixedText<100> value;
+    ProfileStore::ReadValue(entry.section, entry.key, entry.english, 100, value, file.c_str());
+    return value.Get();
+}
+
+TEST(Catalogue, RoundTripsThroughACatalogue) {
+    std::ifstream sample(std::filesystem::path(TUNEWICK_SOURCE_DIR) / "demo" / "System" / "english.lng");
+    const std::string demo((std::istreambuf_iterator<char>(sample)), std::istreambuf_iterator<char>());
+    const std::string cancel = "msgctxt \"TextB/Cancel\"\nmsgid \"Cancel\"\nmsgstr \"Cancel\"";
+    const struct {
+        const char* what;
+        std::string language;
+        std::string translated;  // the Cancel entry as the translator leaves it; empty: as written
+        int exitStatus;
+        const char* said;
+    } rows[] = {
+        {"the demo's texts", demo, "", 0, "Wrote "},
+        {"&& and & in Windows-1252", "[TextB]\nOK=&Speichern && Schlie\xDF" "en\nCancel=Abbre&chen \x80\n", "", 0, "Wrote "},
+        {"blanks and quotes at the ends", "[TextB]\nOK=\" Save \"\nCancel='q'x'\nGraphics=\"\"g\"\"\n", "", 0, "Wrote "},
+        {"an untranslated entry", demo, "msgstr \"\"", 0, "note: [TextB] Cancel: not translated"},
+        {"a character outside the code page", demo, "msgstr \"\xD0\x9E\xD1\x82\xD0\xBC\xD0\xB5\xD0\xBD\xD0\xB0\"", 2,
+         "cannot hold: \"\xD0\x9E\" (U+041E)"},
+        {"a value of 100 characters", demo, "msgstr \"" + std::string(100, 'c') + "\"", 2, "over 99 characters"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        GameFolder game;
+        game.Write("System/game.lng", row.language);
+        game.Write("out.lng", "as it was");
+        ASSERT_EQ(Catalogue::WriteFolderCatalogue(game.FullPath("game.po").c_str(), true), 0);
+        std::string po = game.Read("game.po");
+        if (!row.translated.empty()) {
+            ASSERT_NE(po.find(cancel), std::string::npos) << po;
+            po.replace(po.find(cancel) + cancel.size() - 15, 15, row.translated);
+            game.Write("game.po", po);
+        }
+        testing::internal::CaptureStdout();
+        int status = Catalogue::MakeLanguageFile(game.FullPath("game.po").c_str(), game.FullPath("out.lng").c_str(), 1252);
+        std::string said = testing::internal::GetCapturedStdout();
+        EXPECT_EQ(status, row.exitStatus);
+        EXPECT_NE(said.find(row.said), std::string::npos) << said;
+        EXPECT_FALSE(game.Exists("out.lng.part"));
+        if (status) {
+            EXPECT_EQ(game.Read("out.lng"), "as it was") << "nothing written";
+            continue;
+        }
+        for (std::size_t i = 0; i < Catalogue::kEntryCount; ++i)
+            EXPECT_EQ(ValueOf(Catalogue::EntryAt(i), game.FullPath("out.lng")),
+                      ValueOf(Catalogue::EntryAt(i), game.FullPath("System/game.lng")))
+                << Catalogue::EntryAt(i).key;
+        EXPECT_EQ(game.Read("out.lng").find("Cancel="), row.translated.empty() ? game.Read("out.lng").find("Cancel=")
+                                                                               : std::string::npos);
+    }
+}
+
+}  // namespace
