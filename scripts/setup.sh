@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(cmake make g++ libgtest-dev googletest
           g++-mingw-w64-i686 g++-mingw-w64-x86-64
           wine64 wine32:i386 xvfb xauth imagemagick xdotool
-          clang libclang-rt-14-dev locales python3 openssl osslsigncode)
+          clang libclang-rt-14-dev locales python3 openssl osslsigncode gettext)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -87,6 +87,8 @@ if [ "${TUNEWICK_NO_32BIT:-}" = 1 ]; then
 else
   windows_tests windows-x86 all
 fi
+echo "=== translators' catalogue"
+bash scripts/check-catalogue.sh "${end_to_end_ran:-windows-x86}" || failed+=("translators' catalogue")
 echo "=== release archive"
 bash scripts/release.sh && bash scripts/check-release.sh || failed+=("release archive")
 if [ "${TUNEWICK_NO_32BIT:-}" = 1 ]; then

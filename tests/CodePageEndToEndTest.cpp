@@ -72,7 +72,16 @@ TEST(CodePageEndToEnd, RunwickTunewickAndWickcheckInTheCodePagesRows) {
         std::ofstream(fs::path(settings)) << "[Game]\nTitle=" << Ansi(row.title) << "\nGameExe=game.exe\n[Settings]\nSavedir="
                                          << Ansi(row.saves) << "\nRunGame=FALSE\n[Tunewick]\nWin=-wnd\n[Startup]\n"
                                          << "WinTitleOld=" << Ansi(row.title) << "\n[Icon]\nIC=FALSE\n";
-        std::ofstream(base / row.folder / "System" / "texts.lng") << "[TextB]\nWindowMode=" << Ansi(row.label) << "\n";
+        // The label, translated in a catalogue and made into the language file in the row's code page.
+        char utf8[256] = {};
+        WideCharToMultiByte(CP_UTF8, 0, row.label, -1, utf8, sizeof utf8, nullptr, nullptr);
+        std::ofstream(base / row.folder / "texts.po") << "msgid \"\"\nmsgstr \"Content-Type: text/plain; charset=UTF-8\\n\"\n\n"
+                                         << "msgctxt \"TextB/WindowMode\"\nmsgid \"Windowed Mode\"\nmsgstr \"" << utf8 << "\"\n";
+        DWORD made = 0;
+        std::string said = RunForOutput("\"" + ProgramBeside("Wickcheck.exe") +
+                                            "\" --from-po texts.po System\\texts.lng --code-page " + std::to_string(row.codePage),
+                                        game, made);
+        ASSERT_EQ(made, 0u) << said;
         DeleteFileA(report.c_str());
         {
             RunningProgram runwick(ProgramBeside("Runwick.exe"), game);
