@@ -64,5 +64,8 @@ char LowerLetter(char letter);
 // Makes a console show the files' text as Windows programs do: on Windows
 // the console's code page becomes the ANSI one until the program ends.
 void ShowFilesTextOnConsole();
+// The same for UTF-8 text, a catalogue's: on Windows the console's code page
+// becomes UTF-8 until the program ends.
+void ShowUtf8OnConsole();
 
 }  // namespace check_platform

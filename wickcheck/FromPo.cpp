@@ -145,6 +145,7 @@ int MakeLanguageFile(const char* catalogue, const char* languageFile, unsigned c
     bytes[size] = '\0';
     static CatalogueReader reader;
     reader.Clear();
+    check_platform::ShowUtf8OnConsole();
     for (char* line = bytes; line && *line;) {
         char* end = std::strchr(line, '\n');
         if (end) *end = '\0';

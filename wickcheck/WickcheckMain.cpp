@@ -7,8 +7,8 @@
 #include "../config/Platform.h"
 #include "Catalogue.h"
 #include "CheckPlatform.h"
-#include "Version.h"
 #include "GameFolderCheck.h"
+#include "Version.h"
 #include "Watch.h"
 
 namespace {
@@ -123,10 +123,7 @@ int main(int argc, char** argv) {
             return 3;
         }
     }
-    if (secondsGiven && !watch) {
-        std::fprintf(stderr, "Wickcheck: --seconds is the limit of --watch, which was not asked for\n%s", kUsage);
-        return 3;
-    }
+    if (secondsGiven && !watch) return Usage("--seconds is the limit of --watch, which was not asked for");
     if (codePage && !fromPo) return Usage("--code-page is the code page of --from-po's language file");
     if (fromPo) {
         if (folder || watch || !preview.IsEmpty() || !catalogue.IsEmpty() || form != Form::Text)

@@ -132,6 +132,8 @@ char LowerLetter(char letter) {
 
 void ShowFilesTextOnConsole() {}
 
+void ShowUtf8OnConsole() {}
+
 bool PictureFrameSize(long&, long&) {
     return false;
 }

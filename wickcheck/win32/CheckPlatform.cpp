@@ -42,8 +42,9 @@ void FilesTextToUtf8(const char* text, char* out) {
     if (bytes <= 0) out[0] = 0;
 }
 
+// A language file is read in an ANSI code page: UTF-7 and UTF-8 are none.
 bool ConvertsToCodePage(unsigned codePage) {
-    return IsValidCodePage(codePage) != FALSE;
+    return codePage != CP_UTF7 && codePage != CP_UTF8 && IsValidCodePage(codePage) != FALSE;
 }
 
 // The first character of the text the code page cannot hold, converted one
@@ -78,7 +79,8 @@ Conversion Utf8ToCodePage(const char* utf8, unsigned codePage, Text& out, Unconv
         FindUnconvertible(units, codePage, bad);
         return Conversion::NotInCodePage;
     }
-    if (length <= 0 || static_cast<std::size_t>(length - 1) >= out.Capacity()) return Conversion::TooLong;
+    if (length <= 0) return Conversion::NotText;
+    if (static_cast<std::size_t>(length - 1) >= out.Capacity()) return Conversion::TooLong;
     out.Set(bytes);
     return Conversion::Done;
 }
@@ -108,14 +110,22 @@ UINT consoleCodePage = 0;
 void RestoreConsole() {
     SetConsoleOutputCP(consoleCodePage);
 }
-}  // namespace
 
-void ShowFilesTextOnConsole() {
+void ShowOnConsole(UINT codePage) {
     DWORD mode;
     if (!GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode)) return;  // not a console
     consoleCodePage = GetConsoleOutputCP();
-    if (consoleCodePage == GetACP() || !SetConsoleOutputCP(GetACP())) return;
+    if (consoleCodePage == codePage || !SetConsoleOutputCP(codePage)) return;
     std::atexit(RestoreConsole);
+}
+}  // namespace
+
+void ShowFilesTextOnConsole() {
+    ShowOnConsole(GetACP());
+}
+
+void ShowUtf8OnConsole() {
+    ShowOnConsole(CP_UTF8);
 }
 
 bool PictureFrameSize(long& width, long& height) {
