@@ -25,6 +25,17 @@ char MarkedLetter(const Text& text) {
     return Catalogue::MarkedLetter(text.Get());
 }
 
+// A marked letter as Alt+ names it: an ASCII letter as its capital.
+struct AltLetter {
+    explicit AltLetter(char letter)
+        : text{letter >= 'a' && letter <= 'z' ? static_cast<char>(letter - 'a' + 'A') : letter, '\0'} {}
+    char text[2];
+};
+
+void AppendPart(Text& out, const AltLetter& letter) {
+    out.Append(letter.text);
+}
+
 // How two marked letters meet. Letter case aside for ASCII, as the dialog
 // matches them; past ASCII Windows documents no letter case for mnemonics,
 // and Wine keeps a capital and its small letter apart.
@@ -52,7 +63,7 @@ void ReportMnemonicClashes(Check& check, const Labels& labels) {
         }
         std::size_t j = same < i ? same : otherCase;
         if (j == i) continue;
-        char shown[2] = {letter >= 'a' && letter <= 'z' ? static_cast<char>(letter - 'a' + 'A') : letter, '\0'};
+        const AltLetter shown(letter);
         char otherShown[2] = {MarkedLetter(labels.texts[j]), '\0'};
         Finding* finding = check.report.findings.Add(Code::MnemonicClash, CheckedFile::Language, kLabelSection,
                                                      kLabels[i].name,
@@ -78,7 +89,7 @@ void ReportLabelMnemonics(Check& check, const Labels& labels) {
         if (!letter || Catalogue::KindOf(kLabels[i].controlId) != Catalogue::Kind::Label ||
             kLabels[i].controlId == IDC_ADAPTER_LABEL)
             continue;
-        char shown[2] = {letter >= 'a' && letter <= 'z' ? static_cast<char>(letter - 'a' + 'A') : letter, '\0'};
+        const AltLetter shown(letter);
         Say(check.report.findings
                 .Add(Code::LabelMnemonic, CheckedFile::Language, kLabelSection, kLabels[i].name,
                      check.languageOutline.LineOf(kLabelSection, kLabels[i].name))
