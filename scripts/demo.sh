@@ -82,14 +82,15 @@ if [ "${1:-}" = "--photograph" ]; then
   exit $status
 fi
 
-bash scripts/setup.sh
+bash scripts/setup.sh demo || exit 1
 if ! why=$(scripts/runs-32bit); then
   echo "The 32-bit programs cannot start here: $why"
   echo "The demo folder gets the 64-bit build of the same programs instead (players get the 32-bit ones)."
   preset=windows
   build=$root/build/$preset
 fi
-cmake --preset "$preset" >/dev/null
+# The demo builds the programs alone: no tests, so no GoogleTest to install.
+cmake --preset "$preset" -DTUNEWICK_TESTS=OFF >/dev/null
 cmake --build --preset "$preset" --target Tunewick Runwick StandInGame >/dev/null
 
 # The folder is the demo's own: made anew from demo/ each time.

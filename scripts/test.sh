@@ -7,7 +7,7 @@
 # build is built only, and the 64-bit one runs every Windows test instead.
 set -uo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh || exit 1
+bash scripts/setup.sh || exit 1  # it says what failed
 
 # Asked once; the scripts called below act on the same answer.
 if ! TUNEWICK_NO_32BIT_WHY=$(scripts/runs-32bit); then
@@ -56,6 +56,7 @@ check_wine_run() {
 }
 echo "=== scripts"
 check_wine_run || failed+=("scripts")
+bash scripts/check-setup.sh || failed+=("scripts (setup)")
 
 run_preset native ctest --preset native
 run_preset native-sanitize ctest --preset native-sanitize
