@@ -45,7 +45,7 @@ TEST(Catalogue, RoundTripsThroughACatalogue) {
         SCOPED_TRACE(row.what);
         GameFolder game;
         game.Write("System/game.lng", row.language);
-        game.Write("out.lng", "as it was");
+        game.Write("out.lng", "[TextB]\nOK=as it was\n");
         ASSERT_EQ(Catalogue::WriteFolderCatalogue(game.FullPath("game.po").c_str(), true), 0);
         std::string po = game.Read("game.po");
         if (!row.translated.empty()) {
@@ -60,7 +60,7 @@ TEST(Catalogue, RoundTripsThroughACatalogue) {
         EXPECT_NE(said.find(row.said), std::string::npos) << said;
         EXPECT_FALSE(game.Exists("out.lng.part"));
         if (status) {
-            EXPECT_EQ(game.Read("out.lng"), "as it was") << "nothing written";
+            EXPECT_EQ(game.Read("out.lng"), "[TextB]\nOK=as it was\n") << "nothing written";
             continue;
         }
         for (std::size_t i = 0; i < Catalogue::kEntryCount; ++i)
@@ -69,6 +69,58 @@ TEST(Catalogue, RoundTripsThroughACatalogue) {
                 << Catalogue::EntryAt(i).key;
         EXPECT_EQ(game.Read("out.lng").find("Cancel="), row.translated.empty() ? game.Read("out.lng").find("Cancel=")
                                                                                : std::string::npos);
+    }
+}
+
+// What is no catalogue of Tunewick's texts, or stands where the language
+// file is to go without being one, is refused and nothing is written; line
+// ends, a UTF-8 mark and flags are read as gettext reads them.
+TEST(Catalogue, RefusesWhatIsNoCatalogueAndWritesOverNoOtherFile) {
+    std::ifstream sample(std::filesystem::path(TUNEWICK_SOURCE_DIR) / "demo" / "System" / "english.lng");
+    const std::string demo((std::istreambuf_iterator<char>(sample)), std::istreambuf_iterator<char>());
+    const std::string language = "[TextB]\nOK=as it was\n", cancel = "msgctxt \"TextB/Cancel\"";
+    GameFolder game;
+    game.Write("System/game.lng", demo);
+    ASSERT_EQ(Catalogue::WriteFolderCatalogue(game.FullPath("game.po").c_str(), true), 0);
+    ASSERT_EQ(Catalogue::WriteFolderCatalogue(game.FullPath("game.pot").c_str(), false), 0);
+    const std::string po = game.Read("game.po"), pot = game.Read("game.pot");
+    std::string crOnly = po, flagged = po, many = po;
+    for (char& c : crOnly) c = c == '\n' ? '\r' : c;
+    flagged.replace(flagged.find(cancel), cancel.size(), "#, fuzzy\n#, c-format\n" + cancel);
+    for (int i = 0; i < 45; ++i) many += "\nmsgctxt \"X/" + std::to_string(i) + "\"\nmsgid \"x\"\nmsgstr \"y\"\n";
+    const struct {
+        const char* what;
+        std::string catalogue, out;  // out: what stands at the language file's name before
+        int exitStatus;
+        const char* said;
+    } rows[] = {
+        {"the two swapped: a language file as the catalogue", demo, po, 2, "section heading before any entry"},
+        {"a catalogue where the language file is to go", po, po, 2, "out.lng is a gettext catalogue"},
+        {"a text without a heading where it is to go", po, "notes of mine", 2, "no section heading"},
+        {"an empty file", "", language, 2, "no msgid line"},
+        {"UTF-16", std::string("\xFF\xFEm\0s\0", 6), language, 2, "UTF-16"},
+        {"a NUL byte", "# a\n#b\r\nmsg" + std::string(1, '\0') + "id \"\"", language, 2, "line 3: the file holds a NUL"},
+        {"more entries than it holds", many, language, 2, "more entries"},
+        {"no entry of Tunewick's", "msgctxt \"X/Y\"\nmsgid \"a\"\nmsgstr \"b\"\n", language, 2, "no entry for any"},
+        {"nothing translated", pot, language, 2, "translates none"},
+        {"CR alone ends lines", crOnly, language, 0, "24 of 25"},
+        {"a UTF-8 mark before the first entry", "\xEF\xBB\xBF" + po.substr(po.find("msgctxt \"TextB/Graphics")),
+         language, 0, "23 of 25"},
+        {"fuzzy on a second flag line", flagged, "", 0, "Cancel: not translated (fuzzy)"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        game.Write("in.po", row.catalogue);
+        game.Write("out.lng", row.out);
+        testing::internal::CaptureStdout();
+        testing::internal::CaptureStderr();
+        int status = Catalogue::MakeLanguageFile(game.FullPath("in.po").c_str(), game.FullPath("out.lng").c_str(), 1252);
+        std::string said = testing::internal::GetCapturedStdout() + testing::internal::GetCapturedStderr();
+        EXPECT_EQ(status, row.exitStatus);
+        EXPECT_NE(said.find(row.said), std::string::npos) << said;
+        EXPECT_EQ(game.Read("in.po"), row.catalogue);
+        if (status) EXPECT_EQ(game.Read("out.lng"), row.out) << "nothing written";
+        if (!status) EXPECT_EQ(ValueOf(Catalogue::EntryAt(2), game.FullPath("out.lng")), "Graphics");
     }
 }
 

@@ -8,6 +8,7 @@
 #include "../editor/DialogTexts.h"
 #include "Catalogue.h"
 #include "CheckPlatform.h"
+#include "FileKinds.h"
 #include "Message.h"
 
 namespace Catalogue {
@@ -48,12 +49,14 @@ bool AppendUnquoted(const char* line, Text& out) {
 class CatalogueReader {
 public:
     Read entries[64];
-    std::size_t count = 0;
+    std::size_t count = 0;  // kept, at most the entries' room
+    std::size_t total = 0;  // every entry read, the header aside
+    std::size_t ids = 0;    // msgid lines, the header's included
     bool notUtf8 = false;
 
     // Made once, read anew for each catalogue.
     void Clear() {
-        count = 0;
+        count = total = ids = 0;
         notUtf8 = false;
         current_ = nullptr;
         field_ = Field::None;
@@ -63,7 +66,8 @@ public:
 
     void Line(const char* line) {
         if (std::strncmp(line, "#,", 2) == 0) {
-            fuzzyNext_ = std::strstr(line, "fuzzy") != nullptr;
+            // Flags may stand on several lines, in any order.
+            fuzzyNext_ = fuzzyNext_ || std::strstr(line, "fuzzy") != nullptr;
             return;
         }
         if (!*line || line[0] == '#') return;
@@ -75,7 +79,9 @@ public:
 
 private:
     void Start(Field field, const char* rest) {
+        if (field == Field::Id) ++ids;
         if (field == Field::Context || (field == Field::Id && field_ != Field::Context)) {
+            if (field == Field::Context) ++total;
             current_ = count < std::size(entries) ? &entries[count++] : &spare_;
             *current_ = Read{};
             current_->fuzzy = fuzzyNext_;
@@ -126,6 +132,14 @@ void AppendValue(Text& out, const Text& value) {
     if (quote) out.Append("\"");
 }
 
+int Refuse(const char* catalogue, std::size_t line, const char* why) {
+    if (line)
+        std::fprintf(stderr, "Wickcheck: %s, line %zu: the file %s: nothing written\n", catalogue, line, why);
+    else
+        std::fprintf(stderr, "Wickcheck: %s %s: nothing written\n", catalogue, why);
+    return 2;
+}
+
 }  // namespace
 
 int MakeLanguageFile(const char* catalogue, const char* languageFile, unsigned codePage) {
@@ -143,16 +157,23 @@ int MakeLanguageFile(const char* catalogue, const char* languageFile, unsigned c
         return 2;
     }
     bytes[size] = '\0';
+    std::size_t line = 0;
+    if (const char* why = NotACatalogue(bytes, size, line))
+        return Refuse(catalogue, line, why);
     static CatalogueReader reader;
     reader.Clear();
     check_platform::ShowUtf8OnConsole();
-    for (char* line = bytes; line && *line;) {
-        char* end = std::strchr(line, '\n');
-        if (end) *end = '\0';
-        if (end && end > line && end[-1] == '\r') end[-1] = '\0';
-        reader.Line(line);
-        line = end ? end + 1 : nullptr;
-    }
+    char* at = bytes + (std::strncmp(bytes, "\xEF\xBB\xBF", 3) == 0 ? 3 : 0);  // UTF-8's mark, as gettext skips it
+    for (char* text; (text = NextLine(at));) reader.Line(text);
+    if (!reader.ids) return Refuse(catalogue, 0, "has no msgid line: it is no gettext catalogue");
+    if (reader.total > std::size(reader.entries))
+        return Refuse(catalogue, 0, "has more entries than Wickcheck reads (64): it is no catalogue of Tunewick's texts");
+    std::size_t known = 0;
+    for (std::size_t i = 0; i < kEntryCount; ++i) known += Find(reader, EntryAt(i)) != nullptr;
+    if (!known)
+        return Refuse(catalogue, 0,
+                      "has no entry for any of Tunewick's texts (contexts such as \"TextB/OK\"): write one with "
+                      "Wickcheck --po-template");
     if (reader.notUtf8) {
         std::fprintf(stderr, "Wickcheck: %s is not in UTF-8 (its header names another charset): nothing written\n",
                      catalogue);
@@ -199,6 +220,23 @@ int MakeLanguageFile(const char* catalogue, const char* languageFile, unsigned c
     if (errors) {
         std::printf("%zu error%s: nothing written to %s\n", errors, errors == 1 ? "" : "s", languageFile);
         return 2;
+    }
+    if (!written) {
+        std::printf("%s translates none of Tunewick's texts: nothing written to %s\n", catalogue, languageFile);
+        return 2;
+    }
+    // What stands at the language file's name is replaced only where it is one.
+    size = 0;
+    if (check_platform::ReadFileBytes(languageFile, bytes, sizeof bytes - 1, size)) {
+        bool whole = size < sizeof bytes;
+        bytes[whole ? size : 0] = '\0';
+        if (const char* why = whole ? NotALanguageFile(bytes, size) : "is over 1 MiB, which no language file is") {
+            std::fprintf(stderr,
+                         "Wickcheck: %s %s: nothing written over it (the catalogue comes first, then the language "
+                         "file to write)\n",
+                         languageFile, why);
+            return 2;
+        }
     }
     if (!check_platform::WriteFileWhole(languageFile, out.Get(), out.Length())) {
         std::fprintf(stderr, "Wickcheck: %s could not be written: nothing changed there\n", languageFile);
