@@ -103,7 +103,7 @@ cp "$build/bin/Tunewick.exe" "$build/bin/Runwick.exe" "$build/bin/StandInGame.ex
 echo "Demo game folder: $game (the $preset build)"
 
 # Made before any window is awaited, and never shown on a display.
-echo "Preparing Wine (the first time takes up to a minute)."
+echo "Preparing Wine (the first time takes 10 to 30 seconds)."
 : >"$log"
 "$root/scripts/wine-run" "$prefix" >>"$log" 2>&1
 # Whole now: end whatever an earlier, cut-off demo left running in it.

@@ -22,7 +22,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-oldest="Windows Vista"  # as the README states it
+# The oldest Windows, as the README states it for players and authors.
+oldest=$(sed -n 's/^\*\*Oldest Windows: \(Windows [^.*]*\)\.\*\*.*/\1/p' README.md)
+if [ -z "$oldest" ]; then
+  echo "release: README.md states no oldest Windows (a line \"**Oldest Windows: Windows ....**\")" >&2
+  exit 1
+fi
 if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
   if ! SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null); then
     echo "release: no commit to take the archive's time from: set SOURCE_DATE_EPOCH" >&2
@@ -46,6 +51,12 @@ cmake --build --preset windows-x86 --target Tunewick Runwick Wickcheck StandInGa
 build=build/windows-x86
 version=$(sed -n 's/^#define TUNEWICK_VERSION "\(.*\)"$/\1/p' "$build/generated/Version.h")
 name=Tunewick-$version-win32
+# What the archive carries is the changelog's newest section, and each
+# program's manifest names the same version.
+if [ "$(sed -n 's/^## \([^ ]*\) .*/\1/p' CHANGELOG.md | head -n 1)" != "$version" ]; then
+  echo "release: the newest section of CHANGELOG.md is not version $version, the one CMakeLists.txt states" >&2
+  exit 1
+fi
 out=$build/release
 stage=$out/$name
 rm -rf "$out"
@@ -90,9 +101,16 @@ unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 (cd "$unpacked" && cmake -E tar xf "$OLDPWD/$archive")
 for shipped in Tunewick.exe Runwick.exe game-authors.md LICENSE CHANGELOG.md NOTICES.txt tools/Wickcheck.exe \
-               tools/NOTICES.txt samples/System/nightrun.lxf; do
+               tools/wickcheck.md tools/sign.sh tools/NOTICES.txt samples/System/nightrun.lxf; do
   if [ ! -f "$unpacked/$shipped" ]; then
     echo "release: the archive lacks $shipped" >&2
+    exit 1
+  fi
+done
+quad=$(sed -n 's/^#define TUNEWICK_VERSION_NUMBERS \(.*\)$/\1/p' "$build/generated/Version.h" | sed 's/, /./g')
+for program in Tunewick.exe Runwick.exe tools/Wickcheck.exe; do
+  if ! grep -qaF "version=\"$quad\" processorArchitecture" "$unpacked/$program"; then
+    echo "release: the manifest of $program does not give version $quad" >&2
     exit 1
   fi
 done

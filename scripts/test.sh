@@ -57,6 +57,7 @@ check_wine_run() {
 echo "=== scripts"
 check_wine_run || failed+=("scripts")
 bash scripts/check-setup.sh || failed+=("scripts (setup)")
+bash scripts/check-docs.sh || failed+=("scripts (docs)")
 
 run_preset native ctest --preset native
 run_preset native-sanitize ctest --preset native-sanitize

@@ -1,4 +1,4 @@
-// The authors' check's three reports: the README's sample, line for line;
+// The authors' check's three reports: the reference's sample, line for line;
 // JSON in UTF-8; the brief form, one line a finding as build logs link.
 #include <gtest/gtest.h>
 
@@ -16,11 +16,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The README's sample run, the demo folder with the English spelling of a
+// The reference's sample run, the demo folder with the English spelling of a
 // language key, is what Wickcheck prints where no dialog can be made (the
 // native build), line for line, the folder's own path aside.
-TEST(Wickcheck, PrintsTheReadmesSampleRun) {
-    std::ifstream readme(fs::path(TUNEWICK_SOURCE_DIR) / "README.md");
+TEST(Wickcheck, PrintsTheReferencesSampleRun) {
+    std::ifstream readme(fs::path(TUNEWICK_SOURCE_DIR) / "docs" / "wickcheck.md");
     std::string text((std::istreambuf_iterator<char>(readme)), std::istreambuf_iterator<char>());
     std::size_t begin = text.find("```\nWickcheck: the game folder");
     ASSERT_NE(begin, std::string::npos);
@@ -42,7 +42,7 @@ TEST(Wickcheck, PrintsTheReadmesSampleRun) {
     PrintText(*report);
     std::string printed = testing::internal::GetCapturedStdout();
 
-    // The folder's path, long and short (in the -dir option), as in the README's.
+    // The folder's path, long and short (in the -dir option), as in the reference's.
     FixedText<kMaxPath> shortForm;
     platform::ShortPath(game.FullPath(".").c_str(), shortForm);
     for (std::string folder : {game.FullPath("."), std::string(shortForm.Get())}) {
