@@ -72,9 +72,8 @@ TEST(Catalogue, RoundTripsThroughACatalogue) {
     }
 }
 
-// What is no catalogue of Tunewick's texts, or stands where the language
-// file is to go without being one, is refused and nothing is written; line
-// ends, a UTF-8 mark and flags are read as gettext reads them.
+// What is no catalogue of Tunewick's texts, or no language file where one is to go, is refused, nothing
+// written; line ends, a UTF-8 mark and flags are read as gettext reads them.
 TEST(Catalogue, RefusesWhatIsNoCatalogueAndWritesOverNoOtherFile) {
     std::ifstream sample(std::filesystem::path(TUNEWICK_SOURCE_DIR) / "demo" / "System" / "english.lng");
     const std::string demo((std::istreambuf_iterator<char>(sample)), std::istreambuf_iterator<char>());
@@ -88,12 +87,8 @@ TEST(Catalogue, RefusesWhatIsNoCatalogueAndWritesOverNoOtherFile) {
     for (char& c : crOnly) c = c == '\n' ? '\r' : c;
     flagged.replace(flagged.find(cancel), cancel.size(), "#, fuzzy\n#, c-format\n" + cancel);
     for (int i = 0; i < 45; ++i) many += "\nmsgctxt \"X/" + std::to_string(i) + "\"\nmsgid \"x\"\nmsgstr \"y\"\n";
-    const struct {
-        const char* what;
-        std::string catalogue, out;  // out: what stands at the language file's name before
-        int exitStatus;
-        const char* said;
-    } rows[] = {
+    // out: what stands at the language file's name before.
+    const struct { const char* what; std::string catalogue, out; int exitStatus; const char* said; } rows[] = {
         {"the two swapped: a language file as the catalogue", demo, po, 2, "section heading before any entry"},
         {"a catalogue where the language file is to go", po, po, 2, "out.lng is a gettext catalogue"},
         {"a text without a heading where it is to go", po, "notes of mine", 2, "no section heading"},
