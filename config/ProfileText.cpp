@@ -124,6 +124,14 @@ std::string_view Unquote(std::string_view value) {
     return value;
 }
 
+}  // namespace
+
+bool ReadsBackOnlyQuoted(std::string_view value) {
+    return !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()) || Unquote(value) != value);
+}
+
+namespace {
+
 std::size_t Deliver(std::string_view value, char* out, std::size_t capacity) {
     if (capacity == 0) return 0;
     std::size_t count = value.size() < capacity - 1 ? value.size() : capacity - 1;

@@ -23,6 +23,11 @@ bool SameName(std::string_view a, std::string_view b);
 std::size_t ReadValue(const std::string* contents, const char* section, const char* key,
                       const char* fallback, char* out, std::size_t capacity);
 
+// Whether a value written as it stands would read back otherwise: the
+// profile functions trim blanks (0x1A among them) at its ends and strip a
+// pair of quotes around it. Written inside quotes, it reads back as it is.
+bool ReadsBackOnlyQuoted(std::string_view value);
+
 // One change of a text: removed characters at at give way to inserted.
 struct Edit {
     std::size_t at = 0;

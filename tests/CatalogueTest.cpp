@@ -39,7 +39,7 @@ TEST(Catalogue, RoundTripsThroughACatalogue) {
         {"an untranslated entry", demo, "msgstr \"\"", 0, "note: [TextB] Cancel: not translated"},
         {"a character outside the code page", demo, "msgstr \"\xD0\x9E\xD1\x82\xD0\xBC\xD0\xB5\xD0\xBD\xD0\xB0\"", 2,
          "cannot hold: \"\xD0\x9E\" (U+041E)"},
-        {"a value of 100 characters", demo, "msgstr \"" + std::string(100, 'c') + "\"", 2, "over 99 characters"},
+        {"a value of 100 characters", demo, "msgstr \"" + std::string(100, 'c') + "\"", 2, "over 99 bytes"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
@@ -86,6 +86,7 @@ TEST(Catalogue, RefusesWhatIsNoCatalogueAndWritesOverNoOtherFile) {
     std::string crOnly = po, flagged = po, many = po;
     for (char& c : crOnly) c = c == '\n' ? '\r' : c;
     flagged.replace(flagged.find(cancel), cancel.size(), "#, fuzzy\n#, c-format\n" + cancel);
+    auto cancelled = [&](const std::string& text) { return std::string(po).replace(po.find("msgstr \"Cancel\""), 15, "msgstr \"" + text + "\""); };
     for (int i = 0; i < 45; ++i) many += "\nmsgctxt \"X/" + std::to_string(i) + "\"\nmsgid \"x\"\nmsgstr \"y\"\n";
     // out: what stands at the language file's name before.
     const struct { const char* what; std::string catalogue, out; int exitStatus; const char* said; } rows[] = {
@@ -98,10 +99,13 @@ TEST(Catalogue, RefusesWhatIsNoCatalogueAndWritesOverNoOtherFile) {
         {"more entries than it holds", many, language, 2, "more entries"},
         {"no entry of Tunewick's", "msgctxt \"X/Y\"\nmsgid \"a\"\nmsgstr \"b\"\n", language, 2, "no entry for any"},
         {"nothing translated", pot, language, 2, "translates none"},
+        {"an overlong form of '&'", cancelled("\xC0\xA6"), language, 2, "is no UTF-8 text"},
+        {"an escape sequence, shown escaped", cancelled("\x1B[31m"), language, 2, "\\x1B[31m\" holds a control"},
         {"CR alone ends lines", crOnly, language, 0, "24 of 25"},
-        {"a UTF-8 mark before the first entry", "\xEF\xBB\xBF" + po.substr(po.find("msgctxt \"TextB/Graphics")),
-         language, 0, "23 of 25"},
-        {"fuzzy on a second flag line", flagged, "", 0, "Cancel: not translated (fuzzy)"},
+        {"a UTF-8 mark", "\xEF\xBB\xBF" + po, language, 2, "line 1: the file starts with a UTF-8 mark"},
+        {"fuzzy taken away by a second flag line", flagged, language, 2, "flags on one line"},
+        {"fuzzy among flags", po.substr(0, po.find(cancel)) + "#, c-format, fuzzy\n" + po.substr(po.find(cancel)), "",
+         0, "Cancel: not translated (fuzzy)"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
@@ -114,9 +118,20 @@ TEST(Catalogue, RefusesWhatIsNoCatalogueAndWritesOverNoOtherFile) {
         EXPECT_EQ(status, row.exitStatus);
         EXPECT_NE(said.find(row.said), std::string::npos) << said;
         EXPECT_EQ(game.Read("in.po"), row.catalogue);
-        if (status) EXPECT_EQ(game.Read("out.lng"), row.out) << "nothing written";
-        if (!status) EXPECT_EQ(ValueOf(Catalogue::EntryAt(2), game.FullPath("out.lng")), "Graphics");
+        if (status) {
+            EXPECT_EQ(game.Read("out.lng"), row.out) << "nothing written";
+        } else {
+            EXPECT_EQ(ValueOf(Catalogue::EntryAt(2), game.FullPath("out.lng")), "Graphics");
+        }
     }
+    // The file beside the language file is made new: a link there is not followed.
+    game.Write("mine.txt", "mine");
+    std::error_code linked;
+    std::filesystem::create_symlink(game.FullPath("mine.txt"), game.FullPath("out.lng.part"), linked);
+    if (!linked) {
+        EXPECT_EQ(Catalogue::MakeLanguageFile(game.FullPath("game.po").c_str(), game.FullPath("out.lng").c_str(), 1252), 2);
+    }
+    EXPECT_EQ(game.Read("mine.txt"), "mine");
 }
 
 }  // namespace

@@ -81,16 +81,22 @@ void AppendQuoted(Text& out, const char* utf8) {
     out.Append("\"\n");
 }
 
-void AppendUtf8Quoted(Text& out, const char* filesText) {
+// Text of the game folder's files, in the system's code page, as the
+// catalogue's UTF-8: every byte of a catalogue is UTF-8, comments included.
+const char* Utf8Of(const char* filesText) {
     static char utf8[3 * check_platform::kMostUtf8Characters + 1];
     check_platform::FilesTextToUtf8(filesText, utf8);
-    AppendQuoted(out, utf8);
+    return utf8;
+}
+
+void AppendUtf8Quoted(Text& out, const char* filesText) {
+    AppendQuoted(out, Utf8Of(filesText));
 }
 
 // The comments of one entry: where it shows, its room, its Alt letter.
 void AppendComments(Text& out, const Entry& entry, const LanguageText* texts, const char* gameTitle) {
     if (!entry.controlId) {
-        SayMore(out, "#. The window's caption is PreTitle, a blank, the game's title (\"", gameTitle,
+        SayMore(out, "#. The window's caption is PreTitle, a blank, the game's title (\"", Utf8Of(gameTitle),
                 "\"), a blank and PostTitle; each blank only beside a part that is not empty.\n");
         return;
     }
@@ -118,7 +124,7 @@ void AppendComments(Text& out, const Entry& entry, const LanguageText* texts, co
         char letter = MarkedLetter(texts[i].Get());
         if (&EntryAt(i) == &entry || !letter) continue;
         char shown[2] = {letter, '\0'};
-        SayMore(out, any ? ", " : " ", shown);
+        SayMore(out, any ? ", " : " ", Utf8Of(shown));
         any = true;
     }
     out.Append(any ? ".\n" : " none.\n");

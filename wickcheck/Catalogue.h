@@ -32,6 +32,9 @@ struct Entry {
 inline constexpr std::size_t kEntryCount = 25;
 const Entry& EntryAt(std::size_t index);
 
+// The entry's context in a catalogue: "Section/Key".
+FixedText<128> ContextOf(const Entry& entry);
+
 // Of the control that shows a text (0: the caption).
 Kind KindOf(int controlId);
 // Where the text shows, for a translator: "the label above the resolution list".

@@ -41,9 +41,10 @@ inline constexpr std::size_t kMostUtf8Characters = 4095;
 void FilesTextToUtf8(const char* text, char* out);
 
 // A catalogue's UTF-8 text in a code page, for a language file: at most 99
-// characters and no line break. Where a character does not fit the code
-// page, bad names the first such.
-enum class Conversion { Done, NotInCodePage, TooLong, NotText };
+// bytes there and no line break. Where a character does not fit the code
+// page, bad names the first such; NotText: no UTF-8 (overlong forms and
+// surrogates are none); Refused: the code page's conversion failed.
+enum class Conversion { Done, NotInCodePage, TooLong, NotText, Refused };
 struct Unconvertible {
     char utf8[8] = {};
     unsigned long codePoint = 0;
@@ -53,8 +54,10 @@ struct Unconvertible {
 bool ConvertsToCodePage(unsigned codePage);
 Conversion Utf8ToCodePage(const char* utf8, unsigned codePage, Text& out, Unconvertible& bad);
 
-// Writes the file whole or not at all: into a file beside it, then renamed
-// over it. False where it could not be written; nothing is changed then.
+// Writes the file whole or not at all: into a file beside it (PATH.part,
+// made new: where that name stands already, a link or a file left by an
+// earlier write, nothing is written), then renamed over it in one step.
+// False where it could not be written; nothing is changed then.
 bool WriteFileWhole(const char* path, const char* bytes, std::size_t size);
 
 // The letter in lower case, as the system's ANSI code page has it

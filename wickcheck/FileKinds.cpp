@@ -47,8 +47,8 @@ char* NextLine(char*& at) {
 const char* NotACatalogue(const char* bytes, std::size_t size, std::size_t& line) {
     line = 1;
     if (IsUtf16Or32(reinterpret_cast<const unsigned char*>(bytes), size))
-        return "is UTF-16 or UTF-32 (its byte-order mark says so), not a catalogue in UTF-8";
-    if ((line = LineOfNul(bytes, size)) != 0) return "holds a NUL byte, which no catalogue does";
+        return "the file is UTF-16 or UTF-32 (its byte-order mark says so), not a catalogue in UTF-8";
+    if ((line = LineOfNul(bytes, size)) != 0) return "the file holds a NUL byte, which no catalogue does";
     // A profile file starts its sections where a catalogue starts its entries.
     static char copy[1024 * 1024 + 1];
     std::size_t n = size < sizeof copy - 1 ? size : sizeof copy - 1;
@@ -60,7 +60,7 @@ const char* NotACatalogue(const char* bytes, std::size_t size, std::size_t& line
         ++line;
         const char* t = SkipBlanks(text);
         if (StartsWith(t, "msgctxt") || StartsWith(t, "msgid")) return nullptr;
-        if (*t == '[') return "has a section heading before any entry: it is a profile or language file, not a catalogue";
+        if (*t == '[') return "a section heading before any entry: the file is a profile or language file, not a catalogue";
     }
     return nullptr;
 }

@@ -12,7 +12,7 @@ namespace Catalogue {
 char* NextLine(char*& at);
 
 // Why these bytes (size of them, '\0' after them) cannot be a gettext
-// catalogue read line by line: a byte-order mark of UTF-16 or UTF-32, a
+// catalogue read line by line, said as of the file: a byte-order mark of UTF-16 or UTF-32, a
 // NUL byte, a section heading before any entry. Null where they may be
 // one; line is the line that tells.
 const char* NotACatalogue(const char* bytes, std::size_t size, std::size_t& line);

@@ -1,12 +1,14 @@
-// A catalogue made into a language file: read as gettext writes it, each
+// A catalogue made into a language file: read as gettext reads it, each
 // translation converted to the players' code page and written as its key,
-// whole or not at all.
+// whole or not at all, and never over a file that is no language file.
 #include <cstdio>
 #include <cstring>
-#include <iterator>
+#include <string_view>
 
+#include "../config/ProfileText.h"
 #include "../editor/DialogTexts.h"
 #include "Catalogue.h"
+#include "CatalogueReader.h"
 #include "CheckPlatform.h"
 #include "FileKinds.h"
 #include "Message.h"
@@ -14,119 +16,35 @@
 namespace Catalogue {
 namespace {
 
-// One entry of the catalogue as read: its context and its translation.
-struct Read {
-    FixedText<128> context;
-    FixedText<1024> translation;
-    bool fuzzy = false;
-};
+using check_platform::Conversion;
 
-enum class Field { None, Context, Id, Translation };
-
-// The text of a quoted catalogue string, escapes undone, appended to out.
-// False where it is no quoted string.
-bool AppendUnquoted(const char* line, Text& out) {
-    while (*line == ' ' || *line == '\t') ++line;
-    if (*line++ != '"') return false;
-    for (; *line && *line != '"'; ++line) {
-        if (*line != '\\' || !line[1]) {
-            out.Append(line, 1);
-            continue;
-        }
-        ++line;
-        const char* plain = *line == 'n' ? "\n" : *line == 't' ? "\t" : *line == 'r' ? "\r" : nullptr;
-        if (plain)
-            out.Append(plain);
+// A catalogue's text on the console: its control characters escaped, so that
+// no escape sequence of someone else's file reaches the terminal.
+void PrintEscaped(const char* text) {
+    for (const unsigned char* c = reinterpret_cast<const unsigned char*>(text); *c; ++c) {
+        if (*c == '\t')
+            std::fputs("\\t", stdout);
+        else if (*c == '\n')
+            std::fputs("\\n", stdout);
+        else if (*c < 0x20 || *c == 0x7F)
+            std::printf("\\x%02X", *c);
         else
-            out.Append(line, 1);
+            std::putchar(*c);
     }
-    return *line == '"';
 }
 
-// Reads the catalogue's entries into read: each entry with a context, its
-// translation. The header (no context) is skipped; a charset other than
-// UTF-8 in it is refused.
-class CatalogueReader {
-public:
-    Read entries[64];
-    std::size_t count = 0;  // kept, at most the entries' room
-    std::size_t total = 0;  // every entry read, the header aside
-    std::size_t ids = 0;    // msgid lines, the header's included
-    bool notUtf8 = false;
-
-    // Made once, read anew for each catalogue.
-    void Clear() {
-        count = total = ids = 0;
-        notUtf8 = false;
-        current_ = nullptr;
-        field_ = Field::None;
-        fuzzyNext_ = false;
-        header_.Clear();
-    }
-
-    void Line(const char* line) {
-        if (std::strncmp(line, "#,", 2) == 0) {
-            // Flags may stand on several lines, in any order.
-            fuzzyNext_ = fuzzyNext_ || std::strstr(line, "fuzzy") != nullptr;
-            return;
-        }
-        if (!*line || line[0] == '#') return;
-        if (std::strncmp(line, "msgctxt ", 8) == 0) return Start(Field::Context, line + 8);
-        if (std::strncmp(line, "msgid ", 6) == 0) return Start(Field::Id, line + 6);
-        if (std::strncmp(line, "msgstr ", 7) == 0) return Start(Field::Translation, line + 7);
-        if (line[0] == '"') Continue(line);
-    }
-
-private:
-    void Start(Field field, const char* rest) {
-        if (field == Field::Id) ++ids;
-        if (field == Field::Context || (field == Field::Id && field_ != Field::Context)) {
-            if (field == Field::Context) ++total;
-            current_ = count < std::size(entries) ? &entries[count++] : &spare_;
-            *current_ = Read{};
-            current_->fuzzy = fuzzyNext_;
-            fuzzyNext_ = false;
-            header_.Clear();
-        }
-        field_ = field;
-        Continue(rest);
-    }
-
-    void Continue(const char* line) {
-        if (!current_) return;
-        Text* into = nullptr;
-        if (field_ == Field::Context) into = &current_->context;
-        if (field_ == Field::Translation) into = &current_->translation;
-        if (field_ == Field::Translation && current_->context.IsEmpty()) into = &header_;
-        if (into) AppendUnquoted(line, *into);
-        if (into == &header_ && std::strstr(header_.Get(), "charset=") &&
-            !std::strstr(header_.Get(), "charset=UTF-8") && !std::strstr(header_.Get(), "charset=utf-8"))
-            notUtf8 = true;
-    }
-
-    Read* current_ = nullptr;
-    Read spare_;
-    Field field_ = Field::None;
-    bool fuzzyNext_ = false;
-    FixedText<1024> header_;
-};
-
-const Read* Find(const CatalogueReader& reader, const Entry& entry) {
-    FixedText<128> context(entry.section);
-    context.Append("/");
-    context.Append(entry.key);
-    for (std::size_t i = 0; i < reader.count; ++i)
-        if (reader.entries[i].context.Equals(context)) return &reader.entries[i];
-    return nullptr;
+// The first control character of a text, a tab aside (Tunewick's texts
+// hold no other); 0 for none.
+unsigned char ControlCharacterIn(const char* text) {
+    for (const unsigned char* c = reinterpret_cast<const unsigned char*>(text); *c; ++c)
+        if ((*c < 0x20 && *c != '\t') || *c == 0x7F) return *c;
+    return 0;
 }
 
-// A value whose blanks at either end, or a pair of quotes around it, the
-// profile functions would strip is written inside quotes, which they strip.
+// A value that would not read back as it stands is written inside quotes,
+// which the profile functions strip, by their own rule.
 void AppendValue(Text& out, const Text& value) {
-    const char* v = value.Get();
-    std::size_t n = value.Length();
-    bool quote = n && (v[0] == ' ' || v[0] == '\t' || v[n - 1] == ' ' || v[n - 1] == '\t' ||
-                       (n > 1 && (v[0] == '"' || v[0] == '\'') && v[n - 1] == v[0]));
+    bool quote = profile_text::ReadsBackOnlyQuoted(std::string_view(value.Get(), value.Length()));
     if (quote) out.Append("\"");
     out.Append(value);
     if (quote) out.Append("\"");
@@ -134,13 +52,78 @@ void AppendValue(Text& out, const Text& value) {
 
 int Refuse(const char* catalogue, std::size_t line, const char* why) {
     if (line)
-        std::fprintf(stderr, "Wickcheck: %s, line %zu: the file %s: nothing written\n", catalogue, line, why);
+        std::fprintf(stderr, "Wickcheck: %s, line %zu: %s: nothing written\n", catalogue, line, why);
     else
         std::fprintf(stderr, "Wickcheck: %s %s: nothing written\n", catalogue, why);
     return 2;
 }
 
+// Reads the catalogue into reader: 0, or the exit status of a refusal, said.
+int ReadCatalogue(const char* catalogue, CatalogueReader& reader) {
+    static char bytes[1024 * 1024 + 1];
+    std::size_t size = 0;
+    if (!check_platform::ReadFileBytes(catalogue, bytes, sizeof bytes - 1, size) || size >= sizeof bytes) {
+        std::fprintf(stderr, "Wickcheck: %s cannot be read, or is over 1 MiB: nothing written\n", catalogue);
+        return 2;
+    }
+    bytes[size] = '\0';
+    std::size_t line = 0;
+    if (const char* why = NotACatalogue(bytes, size, line)) return Refuse(catalogue, line, why);
+    if (std::strncmp(bytes, "\xEF\xBB\xBF", 3) == 0)
+        return Refuse(catalogue, 1, "the file starts with a UTF-8 mark, which gettext's msgfmt refuses: save it as "
+                                    "UTF-8 without the mark");
+    if (!reader.Read(bytes)) return Refuse(catalogue, reader.line, reader.why);
+    if (!reader.ids) return Refuse(catalogue, 0, "has no msgid line: it is no gettext catalogue");
+    if (reader.total > CatalogueReader::kMost)
+        return Refuse(catalogue, 0, "has more entries than Wickcheck reads (64): it is no catalogue of Tunewick's texts");
+    for (std::size_t i = 0; i < kEntryCount; ++i)
+        if (reader.Find(ContextOf(EntryAt(i)).Get())) return 0;
+    return Refuse(catalogue, 0,
+                  "has no entry for any of Tunewick's texts (contexts such as \"TextB/OK\"): write one with "
+                  "Wickcheck --po-template");
+}
+
+// Why a translation cannot go into the language file; null where it can.
+const char* Unusable(const ReadEntry& read, Conversion result, unsigned char& control) {
+    control = ControlCharacterIn(read.translation.Get());
+    if (read.cut) return "is too long: over 1023 bytes";
+    if (control == '\n' || control == '\r') return "breaks a line, which no text of Tunewick's can";
+    if (control) return "holds a control character, which no text of Tunewick's can:";
+    switch (result) {
+        case Conversion::NotInCodePage: return "holds a character that code page";
+        case Conversion::TooLong: return "is too long: over 99 bytes in code page";
+        case Conversion::NotText: return "is no UTF-8 text";
+        case Conversion::Refused: return "could not be converted to code page";
+        case Conversion::Done: return nullptr;
+    }
+    return nullptr;
+}
+
+// 0 where what stands at the language file's name (if anything) may be
+// replaced by one; else the exit status, said.
+int CheckTarget(const char* languageFile) {
+    static char bytes[1024 * 1024 + 1];
+    std::size_t size = 0;
+    if (!check_platform::ReadFileBytes(languageFile, bytes, sizeof bytes - 1, size)) return 0;
+    bool whole = size < sizeof bytes;
+    bytes[whole ? size : 0] = '\0';
+    const char* why = whole ? NotALanguageFile(bytes, size) : "is over 1 MiB, which no language file is";
+    if (!why) return 0;
+    std::fprintf(stderr,
+                 "Wickcheck: %s %s: nothing written over it (the catalogue comes first, then the language file "
+                 "to write)\n",
+                 languageFile, why);
+    return 2;
+}
+
 }  // namespace
+
+FixedText<128> ContextOf(const Entry& entry) {
+    FixedText<128> context(entry.section);
+    context.Append("/");
+    context.Append(entry.key);
+    return context;
+}
 
 int MakeLanguageFile(const char* catalogue, const char* languageFile, unsigned codePage) {
     if (!check_platform::ConvertsToCodePage(codePage)) {
@@ -150,35 +133,10 @@ int MakeLanguageFile(const char* catalogue, const char* languageFile, unsigned c
                      codePage);
         return 4;
     }
-    static char bytes[1024 * 1024 + 1];
-    std::size_t size = 0;
-    if (!check_platform::ReadFileBytes(catalogue, bytes, sizeof bytes - 1, size) || size >= sizeof bytes) {
-        std::fprintf(stderr, "Wickcheck: %s cannot be read, or is over 1 MiB\n", catalogue);
-        return 2;
-    }
-    bytes[size] = '\0';
-    std::size_t line = 0;
-    if (const char* why = NotACatalogue(bytes, size, line))
-        return Refuse(catalogue, line, why);
     static CatalogueReader reader;
     reader.Clear();
     check_platform::ShowUtf8OnConsole();
-    char* at = bytes + (std::strncmp(bytes, "\xEF\xBB\xBF", 3) == 0 ? 3 : 0);  // UTF-8's mark, as gettext skips it
-    for (char* text; (text = NextLine(at));) reader.Line(text);
-    if (!reader.ids) return Refuse(catalogue, 0, "has no msgid line: it is no gettext catalogue");
-    if (reader.total > std::size(reader.entries))
-        return Refuse(catalogue, 0, "has more entries than Wickcheck reads (64): it is no catalogue of Tunewick's texts");
-    std::size_t known = 0;
-    for (std::size_t i = 0; i < kEntryCount; ++i) known += Find(reader, EntryAt(i)) != nullptr;
-    if (!known)
-        return Refuse(catalogue, 0,
-                      "has no entry for any of Tunewick's texts (contexts such as \"TextB/OK\"): write one with "
-                      "Wickcheck --po-template");
-    if (reader.notUtf8) {
-        std::fprintf(stderr, "Wickcheck: %s is not in UTF-8 (its header names another charset): nothing written\n",
-                     catalogue);
-        return 2;
-    }
+    if (int refused = ReadCatalogue(catalogue, reader)) return refused;
     static FixedText<16 * 1024> out;
     out.Set("; Texts of Tunewick's dialog, made from a translators' catalogue by Wickcheck --from-po.\r\n"
             "; A single & marks the next letter as the keyboard shortcut; && shows one &.\r\n");
@@ -187,7 +145,7 @@ int MakeLanguageFile(const char* catalogue, const char* languageFile, unsigned c
     std::size_t written = 0;
     for (std::size_t i = 0; i < kEntryCount; ++i) {
         const Entry& entry = EntryAt(i);
-        const Read* read = Find(reader, entry);
+        const ReadEntry* read = reader.Find(ContextOf(entry).Get());
         if (!read || read->translation.IsEmpty() || read->fuzzy) {
             std::printf("note: [%s] %s: not translated%s: Tunewick shows its English \"%s\"\n", entry.section,
                         entry.key, read && read->fuzzy ? " (fuzzy)" : "", entry.english);
@@ -195,15 +153,18 @@ int MakeLanguageFile(const char* catalogue, const char* languageFile, unsigned c
         }
         LanguageText value;
         check_platform::Unconvertible bad;
-        check_platform::Conversion result = check_platform::Utf8ToCodePage(read->translation.Get(), codePage, value, bad);
-        const char* why = result == check_platform::Conversion::NotInCodePage ? "holds a character that code page"
-                          : result == check_platform::Conversion::TooLong     ? "is over 99 characters in code page"
-                          : result == check_platform::Conversion::NotText     ? "is no UTF-8 text, or breaks a line, for code page"
-                                                                              : nullptr;
-        if (why) {
+        Conversion result = check_platform::Utf8ToCodePage(read->translation.Get(), codePage, value, bad);
+        unsigned char control = 0;
+        if (const char* why = Unusable(*read, result, control)) {
             ++errors;
-            std::printf("error: [%s] %s: \"%s\" %s %u", entry.section, entry.key, read->translation.Get(), why, codePage);
-            if (result == check_platform::Conversion::NotInCodePage)
+            std::printf("error: [%s] %s: \"", entry.section, entry.key);
+            PrintEscaped(read->translation.Get());
+            std::printf("\" %s", why);
+            if (control && control != '\n' && control != '\r')
+                std::printf(" \\x%02X", control);
+            else if (!read->cut && result != Conversion::NotText && result != Conversion::Done)
+                std::printf(" %u", codePage);
+            if (!control && !read->cut && result == Conversion::NotInCodePage)
                 std::printf(" cannot hold: \"%s\" (U+%04lX)", bad.utf8, bad.codePoint);
             std::printf("\n");
             continue;
@@ -225,21 +186,12 @@ int MakeLanguageFile(const char* catalogue, const char* languageFile, unsigned c
         std::printf("%s translates none of Tunewick's texts: nothing written to %s\n", catalogue, languageFile);
         return 2;
     }
-    // What stands at the language file's name is replaced only where it is one.
-    size = 0;
-    if (check_platform::ReadFileBytes(languageFile, bytes, sizeof bytes - 1, size)) {
-        bool whole = size < sizeof bytes;
-        bytes[whole ? size : 0] = '\0';
-        if (const char* why = whole ? NotALanguageFile(bytes, size) : "is over 1 MiB, which no language file is") {
-            std::fprintf(stderr,
-                         "Wickcheck: %s %s: nothing written over it (the catalogue comes first, then the language "
-                         "file to write)\n",
-                         languageFile, why);
-            return 2;
-        }
-    }
+    if (int refused = CheckTarget(languageFile)) return refused;
     if (!check_platform::WriteFileWhole(languageFile, out.Get(), out.Length())) {
-        std::fprintf(stderr, "Wickcheck: %s could not be written: nothing changed there\n", languageFile);
+        std::fprintf(stderr,
+                     "Wickcheck: %s could not be written (or %s.part stands beside it, left by another write: "
+                     "remove it): nothing changed there\n",
+                     languageFile, languageFile);
         return 2;
     }
     std::printf("Wrote %s: %zu of %zu texts, in code page %u.\n", languageFile, written, kEntryCount, codePage);

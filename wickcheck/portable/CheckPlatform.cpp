@@ -1,5 +1,6 @@
 // The authors' check's own platform calls on Linux: '\' and '/' both
 // separate folders; no dialog is made.
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -57,7 +58,9 @@ unsigned char ByteOf(unsigned long codePoint) {
     return 0;
 }
 
-// The next character of UTF-8 text, and its length; 0 where the bytes are no UTF-8.
+// The next character of UTF-8 text, and its length; 0 where the bytes are
+// no UTF-8: an overlong form (C0 A6 for '&'), a surrogate or past U+10FFFF
+// is none, as Windows' own decoder says.
 unsigned long NextCharacter(const unsigned char* c, int& length) {
     length = *c < 0x80 ? 1 : (*c >> 5) == 6 ? 2 : (*c >> 4) == 14 ? 3 : (*c >> 3) == 30 ? 4 : 0;
     if (!length) return 0;
@@ -66,6 +69,8 @@ unsigned long NextCharacter(const unsigned char* c, int& length) {
         if ((c[i] & 0xC0) != 0x80) return length = 0, 0;
         code = code << 6 | (c[i] & 0x3F);
     }
+    constexpr unsigned long kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (code < kLeast[length] || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF) return length = 0, 0;
     return code;
 }
 
@@ -101,8 +106,13 @@ Conversion Utf8ToCodePage(const char* utf8, unsigned, Text& out, Unconvertible& 
 bool WriteFileWhole(const char* path, const char* bytes, std::size_t size) {
     std::string file = OnDisk(path);
     std::string beside = file + ".part";
-    FILE* out = file.empty() ? nullptr : std::fopen(beside.c_str(), "wb");
-    if (!out) return false;
+    // Made new: an existing name, a link among them, is never opened.
+    int made = file.empty() ? -1 : open(beside.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, 0644);
+    FILE* out = made < 0 ? nullptr : fdopen(made, "wb");
+    if (!out) {
+        if (made >= 0) close(made), std::remove(beside.c_str());
+        return false;
+    }
     bool ok = std::fwrite(bytes, 1, size, out) == size;
     ok = std::fclose(out) == 0 && ok;
     ok = ok && std::rename(beside.c_str(), file.c_str()) == 0;

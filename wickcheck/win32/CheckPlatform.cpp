@@ -79,7 +79,7 @@ Conversion Utf8ToCodePage(const char* utf8, unsigned codePage, Text& out, Unconv
         FindUnconvertible(units, codePage, bad);
         return Conversion::NotInCodePage;
     }
-    if (length <= 0) return Conversion::NotText;
+    if (length <= 0) return Conversion::Refused;
     if (static_cast<std::size_t>(length - 1) >= out.Capacity()) return Conversion::TooLong;
     out.Set(bytes);
     return Conversion::Done;
@@ -88,7 +88,8 @@ Conversion Utf8ToCodePage(const char* utf8, unsigned codePage, Text& out, Unconv
 bool WriteFileWhole(const char* path, const char* bytes, std::size_t size) {
     FixedText<kMaxPath + 8> beside(path);
     beside.Append(".part");
-    HANDLE file = CreateFileA(beside.Get(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // Made new: CREATE_NEW opens no existing name, a link among them.
+    HANDLE file = CreateFileA(beside.Get(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
     bool ok = WriteFile(file, bytes, static_cast<DWORD>(size), &written, nullptr) && written == size &&
