@@ -73,6 +73,10 @@ SOURCES = [
     "wickcheck/CheckTexts.cpp",
     "wickcheck/Report.cpp",
     "wickcheck/Watch.cpp",
+    "wickcheck/Catalogue.cpp",
+    "wickcheck/CatalogueReader.cpp",
+    "wickcheck/FileKinds.cpp",
+    "wickcheck/FromPo.cpp",
     "wickcheck/portable/CheckPlatform.cpp",
 ]
 

@@ -9,13 +9,20 @@
   windows TABLE OLDEST STAGE PROGRAM...
       reads each program's PE header and imports (objdump -p, $OBJDUMP) and
       fails where its subsystem version is newer than OLDEST, or it imports
-      a function that TABLE does not list as there on OLDEST.
+      a function that TABLE does not list as there on OLDEST, or one by its
+      ordinal alone (ordinals are no promise across Windows versions).
+  paths CMAKE-CACHE STAGE
+      fails where a shipped file names the source or the build folder, or a
+      shipped program any other path the build knows (every absolute path in
+      CMAKE-CACHE: compilers, tools, the toolchain's folders) or the home
+      folder: a program must not carry the build machine.
   zip STAGE ARCHIVE
       writes STAGE's files into ARCHIVE in name order, each with the time
       $SOURCE_DATE_EPOCH and the same permissions: the same files give the
       same bytes.
 """
 import fnmatch
+import glob
 import os
 import re
 import subprocess
@@ -31,19 +38,35 @@ def rows(table):
                 yield line.split("\t")
 
 
+def build_folder(map_file):
+    """The build folder a map was written in: the nearest one up with a CMakeCache.txt."""
+    folder = os.path.dirname(os.path.abspath(map_file))
+    while not os.path.exists(os.path.join(folder, "CMakeCache.txt")) and os.path.dirname(folder) != folder:
+        folder = os.path.dirname(folder)
+    return folder
+
+
 def linked_objects(map_file):
     """(library, object) for each object the map names that is not ours:
-    ours are given by paths inside the build folder (relative ones)."""
+    ours are those inside the build folder. A path is taken against the
+    folder the linker ran in, the map's own, so a library on a relative path
+    outside the build folder is not counted as ours."""
     found = set()
     with open(map_file, encoding="utf-8", errors="replace") as f:
         text = f.read()
+    linked_in = os.path.dirname(os.path.abspath(map_file))
+    ours = build_folder(map_file) + os.sep
+
+    def foreign(path):
+        return not os.path.normpath(os.path.join(linked_in, path)).startswith(ours)
+
     included = text.split("\n\n", 1)[1].split("Discarded input sections", 1)[0]
     for match in re.finditer(r"^(\S+)\(([^)]+)\)$", included, re.M):
         archive, member = match.groups()
-        if archive.startswith("/"):
+        if foreign(archive):
             found.add((os.path.basename(archive), member))
     for match in re.finditer(r"^LOAD (\S+\.o(?:bj)?)$", text, re.M):
-        if match.group(1).startswith("/"):
+        if foreign(match.group(1)):
             found.add((os.path.basename(match.group(1)), "*"))
     return sorted(found)
 
@@ -108,7 +131,15 @@ def windows(table, oldest, stage, programs):
             if named:
                 dll = named.group(1).upper()
                 continue
-            imported = re.match(r"\t[0-9a-f]+\t +\d+ +(\S+)", line)
+            if not line.strip():
+                dll = None
+                continue
+            imported = re.match(r"\t[0-9a-f]+\t +\d+ +(\S+)$", line)
+            if dll and not imported and re.match(r"\t[0-9a-f]+\t", line):
+                print(f"release: {program} imports from {dll} by ordinal alone ({line.strip()}): "
+                      "an ordinal names no function on every Windows", file=sys.stderr)
+                failed = True
+                continue
             if not (dll and imported):
                 continue
             count += 1
@@ -142,11 +173,41 @@ def make_zip(stage, archive):
     return 0
 
 
+def build_paths(cache, stage):
+    with open(cache, encoding="utf-8", errors="replace") as f:
+        values = [m.group(1).strip() for m in re.finditer(r"^[A-Za-z_][\w-]*:[A-Z]+=(/.*)$", f.read(), re.M)]
+    # And the toolchain's own folders, as CMake found them: its headers and libraries.
+    build = os.path.dirname(os.path.abspath(cache))
+    for found in glob.glob(os.path.join(build, "CMakeFiles", "*", "CMake*Compiler.cmake")):
+        with open(found, encoding="utf-8", errors="replace") as f:
+            values += re.findall(r'IMPLICIT_(?:INCLUDE|LINK)_DIRECTORIES "([^"]*)"', f.read())
+    known = {v for part in values for v in part.split(";") if v.startswith("/")}
+    known |= {os.path.dirname(v) for v in list(known) if os.path.isfile(v)}
+    known = {os.path.normpath(v) for v in known if os.path.normpath(v).count("/") >= 2}  # not "/usr" or "/bin" alone
+    known.add(os.path.expanduser("~"))
+    folders = {os.path.dirname(os.path.abspath(cache)), os.getcwd()}
+    failed = False
+    for root, _, names in os.walk(stage):
+        for name in names:
+            path = os.path.join(root, name)
+            with open(path, "rb") as f:
+                data = f.read()
+            watched = known | folders if name.lower().endswith(".exe") else folders
+            for named in sorted(watched):
+                if named.encode() in data:
+                    print(f"release: {os.path.relpath(path, stage)} names {named}, a path of the build machine",
+                          file=sys.stderr)
+                    failed = True
+    return 1 if failed else 0
+
+
 def main(argv):
     if len(argv) >= 5 and argv[1] == "notices":
         return notices(argv[2], argv[3], argv[4], argv[5:])
     if len(argv) >= 5 and argv[1] == "windows":
         return windows(argv[2], argv[3], argv[4], argv[5:])
+    if len(argv) == 4 and argv[1] == "paths":
+        return build_paths(argv[2], argv[3])
     if len(argv) == 4 and argv[1] == "zip":
         return make_zip(argv[2], argv[3])
     print(__doc__, file=sys.stderr)

@@ -60,8 +60,6 @@ bash scripts/check-setup.sh || failed+=("scripts (setup)")
 bash scripts/check-docs.sh || failed+=("scripts (docs)")
 
 run_preset native ctest --preset native
-echo "=== catalogues against gettext"
-python3 scripts/check_po_reading.py build/native/bin/Wickcheck demo || failed+=("catalogues against gettext")
 run_preset native-sanitize ctest --preset native-sanitize
 # The Windows build whose end-to-end tests run: the 32-bit one, what ships,
 # where this machine starts it; the other runs its unit tests, or is only

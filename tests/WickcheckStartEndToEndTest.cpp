@@ -119,6 +119,7 @@ TEST_F(RunwickTest, WickcheckWatchesTheStart) {
         for (HWND w = FindWindowA(nullptr, "Night Run"); w; w = FindWindowExA(nullptr, w, nullptr, "Night Run"))
             left += w != otherWindow;
         EXPECT_EQ(left, 0) << "every process the watch started is ended";
+        EXPECT_EQ(otherWindow != nullptr, c.otherWindow && IsWindow(otherWindow)) << "and nothing it did not start";
         if (other) other->EndWhatItStarted(), other->WaitForExit(10000);
     }
     SetEnvironmentVariableA("STANDIN_GAME_EXIT", nullptr);

@@ -67,8 +67,8 @@ using GameFolderCheck::Check;
 // What Runwick started, and what happened then.
 struct Watched {
     LaunchOutcome outcome;
-    LaunchCommand command;
-    Timeline timeline;
+    const LaunchCommand& command;
+    const Timeline& timeline;
 };
 
 void ReportHappening(Report& report, const LaunchCommand& command, const Happening& h) {
@@ -84,6 +84,11 @@ void ReportHappening(Report& report, const LaunchCommand& command, const Happeni
             return;
         case Event::ProcessStarted:
             Say(report.Add(Group::Watch, "process"), at, "  ", ProcessOf{h}, ", started by a process of the game");
+            return;
+        case Event::OutsideJob:
+            Say(report.Add(Group::Watch, "process"), at, "  ", ProcessOf{h},
+                " is outside Wickcheck's job (an elevated start, or a job that Windows 7 does not nest): watched "
+                "and ended by its own handle; the processes it starts are not seen");
             return;
         case Event::Window:
             Say(report.Add(Group::Watch, "game window"), at, "  ", Quoted(h.text), " of ", ProcessOf{h});
@@ -107,6 +112,13 @@ void ReportHappening(Report& report, const LaunchCommand& command, const Happeni
                     h.number == 1 ? " process" : " processes", " of the game still running");
             else
                 Say(report.Add(Group::Watch, "time limit"), at, "  passed: ", h.text);
+            return;
+        case Event::Interrupted:
+            if (h.text.IsEmpty())
+                Say(report.Add(Group::Watch, "interrupted"), at, "  Ctrl+C: Wickcheck ended the ", Count{h.number},
+                    h.number == 1 ? " process" : " processes", " of the game still running");
+            else
+                Say(report.Add(Group::Watch, "interrupted"), at, "  Ctrl+C: ", h.text);
             return;
         case Event::Ended:
             if (h.endedByWickcheck)
@@ -209,7 +221,10 @@ void ReportFindings(Check& check, const Watched& watched, unsigned limitSeconds)
                                          ", before Runwick found its window.");
         return;
     }
-    Seconds watchedFor{timeline.gameEnded && last ? last->milliseconds : limitSeconds * 1000ull};
+    const Happening* stopped = timeline.Find(Event::Interrupted);
+    Seconds watchedFor{timeline.gameEnded && last ? last->milliseconds
+                       : stopped                  ? stopped->milliseconds
+                                                  : limitSeconds * 1000ull};
     Finding* unseen =
         GameFolderCheck::SettingsFinding(check, Code::WindowTitleNotSeen, Setting::WinTitleOld, "No window captioned ",
                                          Quoted(watched.command.windowTitle), " came in ", watchedFor,
@@ -221,13 +236,18 @@ void ReportFindings(Check& check, const Watched& watched, unsigned limitSeconds)
 }  // namespace
 
 void Run(Check& check, unsigned limitSeconds) {
-    Watched watched;
+    LaunchCommand command;
+    Timeline timeline;
     // As Runwick builds it: the save folder is made.
-    watched.outcome = watched.command.Build();
-    Record(watched.outcome, watched.command, limitSeconds, watched.timeline);
-    const Timeline& timeline = watched.timeline;
-    for (std::size_t i = 0; i < timeline.count; ++i)
-        ReportHappening(check.report, watched.command, timeline.items[i]);
+    LaunchOutcome outcome = command.Build();
+    Record(outcome, command, limitSeconds, timeline);
+    Judge(check, outcome, command, timeline, limitSeconds);
+}
+
+void Judge(Check& check, LaunchOutcome outcome, const LaunchCommand& command, const Timeline& timeline,
+           unsigned limitSeconds) {
+    Watched watched{outcome, command, timeline};
+    for (std::size_t i = 0; i < timeline.count; ++i) ReportHappening(check.report, command, timeline.items[i]);
     if (!timeline.Has(Event::NotStarted) && !timeline.Has(Event::IconKept))
         check.report.Add(Group::Watch, "icon").Set(NoIconReason(watched));
     ReportFindings(check, watched, limitSeconds);

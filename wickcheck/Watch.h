@@ -5,7 +5,8 @@
 // the window Runwick takes, the icon, each process's end. The game is the
 // process Runwick starts and every process started from it, and from those.
 // It shows no box and ends only the game's processes, once the time limit
-// has passed.
+// has passed (or Ctrl+C, Ctrl+Break or the console's close box ends the
+// watch), within kGraceMilliseconds more.
 #include <cstddef>
 
 #include "../config/FixedText.h"
@@ -18,11 +19,13 @@ enum class Event {
     Started,         // program: what Runwick started; the command's folder and parameters are the report's
     NotStarted,      // text: the words of Runwick's box
     ProcessStarted,  // a process started from the game's; program, process
+    OutsideJob,      // the started process is outside Wickcheck's job: watched by its handle; program, process
     Window,          // a window of the game's shown, or its caption changed; text: its caption; program, process; found
     Matched,         // the window Runwick takes; text: its caption; program: its owner's; ownedByGame
     IconKept,        // Runwick's first icon message; text: what became of it
     RunwickEnds,     // Runwick is done while the game still runs
     LimitPassed,     // Wickcheck ended the game's processes; number: how many; text: where some would not end
+    Interrupted,     // the same, as Ctrl+C, Ctrl+Break or the console's closing asked
     Ended,           // a process of the game ended; program, process; number: its exit code; endedByWickcheck
 };
 
@@ -56,6 +59,9 @@ struct Timeline {
     const Happening* EndOf(unsigned long process) const;
 };
 
+// How long past the limit the watch may take to end the game's processes.
+inline constexpr unsigned kGraceMilliseconds = 5000;
+
 // Whether this build can start the game: not the portable back end's.
 bool Possible();
 
@@ -67,5 +73,11 @@ void Record(LaunchOutcome outcome, const LaunchCommand& command, unsigned limitS
 // steps are done and Tunewick's dialog is gone: the timeline as facts of the
 // report, and its findings.
 void Run(GameFolderCheck::Check& check, unsigned limitSeconds);
+
+// What a watch found, from what Runwick's command made of the folder and
+// the timeline: the timeline's lines in the report, the icon's, and the
+// findings. Asks the platform nothing.
+void Judge(GameFolderCheck::Check& check, LaunchOutcome outcome, const LaunchCommand& command,
+           const Timeline& timeline, unsigned limitSeconds);
 
 }  // namespace Watch

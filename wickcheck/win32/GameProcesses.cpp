@@ -10,23 +10,50 @@ namespace Watch {
 GameProcesses::GameProcesses() {
     GetDesktopWindow();
     job_ = CreateJobObjectA(nullptr, nullptr);
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    if (job_) SetInformationJobObject(job_, JobObjectExtendedLimitInformation, &limits, sizeof limits);
     joined_ = job_ && AssignProcessToJobObject(job_, GetCurrentProcess());
 }
 
+// The members' handles go; the job's stays open for Wickcheck's life, since
+// closing it would end every process in it, Wickcheck among them.
 GameProcesses::~GameProcesses() {
     for (std::size_t i = 0; i < count_; ++i) CloseHandle(members_[i].handle);
-    if (job_) CloseHandle(job_);
+}
+
+bool GameProcesses::InJob(HANDLE process) const {
+    BOOL inJob = FALSE;
+    return job_ && IsProcessInJob(process, job_, &inJob) && inJob;
+}
+
+// Wine answers IsProcessInJob only for a handle with PROCESS_QUERY_INFORMATION;
+// Windows for one with the limited right too, which is all a process of
+// higher integrity gives.
+HANDLE GameProcesses::OpenInJob(DWORD processId, DWORD access) const {
+    HANDLE process = OpenProcess(access | PROCESS_QUERY_INFORMATION, FALSE, processId);
+    if (!process) process = OpenProcess(access | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    if (process && !InJob(process)) {
+        CloseHandle(process);
+        return nullptr;
+    }
+    return process;
 }
 
 // Where Wickcheck could not join the job (Windows before 8 when it runs in
 // another job), the game's process joins it now: a process it started in
 // between is not seen.
-void GameProcesses::Started(HANDLE process) {
+void GameProcesses::Started(HANDLE process, Timeline& timeline, unsigned long long now) {
     if (!process) return;
-    if (!joined_ && job_) AssignProcessToJobObject(job_, process);
+    if (!InJob(process) && job_) AssignProcessToJobObject(job_, process);
     HANDLE own = nullptr;
     DuplicateHandle(GetCurrentProcess(), process, GetCurrentProcess(), &own, 0, FALSE, DUPLICATE_SAME_ACCESS);
-    if (own) Add(own, GetProcessId(process));
+    Member* member = own ? Add(own, GetProcessId(process)) : nullptr;
+    if (!member || InJob(own)) return;
+    member->outsideJob = true;
+    Happening& outside = timeline.Add(Event::OutsideJob, now);
+    outside.program.Set(member->program);
+    outside.process = member->id;
 }
 
 void GameProcesses::ProgramOf(DWORD processId, Text& program) {
@@ -40,7 +67,8 @@ void GameProcesses::ProgramOf(DWORD processId, Text& program) {
 
 GameProcesses::Member* GameProcesses::Find(DWORD processId) {
     for (std::size_t i = 0; i < count_; ++i)
-        if (members_[i].id == processId) return &members_[i];
+        if (members_[i].id == processId && WaitForSingleObject(members_[i].handle, 0) == WAIT_TIMEOUT)
+            return &members_[i];
     return nullptr;
 }
 
@@ -75,7 +103,7 @@ void GameProcesses::Look(Timeline& timeline, unsigned long long now) {
     std::size_t running = RunningIds(ids, kMost);
     for (std::size_t i = 0; i < running; ++i) {
         if (Find(ids[i])) continue;
-        HANDLE handle = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE | PROCESS_TERMINATE, FALSE, ids[i]);
+        HANDLE handle = OpenInJob(ids[i], SYNCHRONIZE | PROCESS_TERMINATE);
         const Member* member = handle ? Add(handle, ids[i]) : nullptr;
         if (!member) continue;
         Happening& started = timeline.Add(Event::ProcessStarted, now);
@@ -99,14 +127,14 @@ void GameProcesses::Look(Timeline& timeline, unsigned long long now) {
 bool GameProcesses::IsGames(DWORD processId) {
     if (processId == GetCurrentProcessId()) return false;
     if (Find(processId)) return true;
-    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
-    BOOL inJob = FALSE;
-    if (process && !IsProcessInJob(process, job_, &inJob)) inJob = FALSE;
+    HANDLE process = OpenInJob(processId, 0);
     if (process) CloseHandle(process);
-    return inJob;
+    return process != nullptr;
 }
 
 bool GameProcesses::Running() {
+    for (std::size_t i = 0; i < count_; ++i)
+        if (members_[i].outsideJob && WaitForSingleObject(members_[i].handle, 0) == WAIT_TIMEOUT) return true;
     JOBOBJECT_BASIC_ACCOUNTING_INFORMATION accounting = {};
     if (job_ && QueryInformationJobObject(job_, JobObjectBasicAccountingInformation, &accounting, sizeof accounting,
                                           nullptr))
@@ -116,30 +144,41 @@ bool GameProcesses::Running() {
     return false;
 }
 
-// A process may start another while the others are ended: a few rounds,
-// until none is left.
-bool GameProcesses::EndAll(unsigned& ended) {
+// Each round ends what runs, by the handles kept (a member still in the job,
+// or one watched outside it) and, past the room for members, by a handle
+// opened from the job's list just now and checked to be in the job; a
+// process may start another meanwhile, so rounds follow until none is left
+// or the grace is over.
+bool GameProcesses::EndAll(unsigned& ended, unsigned graceMilliseconds, Timeline& timeline, unsigned long long now) {
     ended = 0;
-    for (int round = 0; round < 8 && Running(); ++round) {
-        DWORD ids[kMost];
-        std::size_t running = RunningIds(ids, kMost);
-        for (std::size_t i = 0; i < running; ++i) {
-            Member* member = Find(ids[i]);
-            HANDLE process = member ? member->handle : OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, ids[i]);
-            if (!process || !TerminateProcess(process, 1)) continue;
-            ++ended;
-            if (member) member->endedByWickcheck = true;
-            WaitForSingleObject(process, 5000);
-            if (!member) CloseHandle(process);
-        }
-        for (std::size_t i = 0; i < count_; ++i) {  // those the job does not list (no job)
+    ULONGLONG until = GetTickCount64() + graceMilliseconds;
+    while (Running() && GetTickCount64() < until) {
+        Look(timeline, now);
+        HANDLE ending[kMost];
+        DWORD endingCount = 0;
+        for (std::size_t i = 0; i < count_; ++i) {
             Member& member = members_[i];
-            if (WaitForSingleObject(member.handle, 0) != WAIT_TIMEOUT || !TerminateProcess(member.handle, 1)) continue;
-            ++ended;
+            if (WaitForSingleObject(member.handle, 0) != WAIT_TIMEOUT) continue;
+            if (!member.outsideJob && !InJob(member.handle)) continue;
+            if (!TerminateProcess(member.handle, 1)) continue;
             member.endedByWickcheck = true;
-            WaitForSingleObject(member.handle, 5000);
+            ending[endingCount++] = member.handle;
         }
+        DWORD ids[kMost];
+        std::size_t listed = RunningIds(ids, kMost);
+        for (std::size_t i = 0; i < listed; ++i) {
+            if (Find(ids[i])) continue;
+            HANDLE process = OpenInJob(ids[i], PROCESS_TERMINATE | SYNCHRONIZE);
+            if (!process) continue;
+            if (TerminateProcess(process, 1) && WaitForSingleObject(process, 1000) == WAIT_OBJECT_0) ++ended;
+            CloseHandle(process);
+        }
+        ULONGLONG at = GetTickCount64();
+        if (endingCount)
+            WaitForMultipleObjects(endingCount, ending, TRUE, at < until ? static_cast<DWORD>(until - at) : 0);
     }
+    for (std::size_t i = 0; i < count_; ++i)
+        if (members_[i].endedByWickcheck && WaitForSingleObject(members_[i].handle, 0) == WAIT_OBJECT_0) ++ended;
     return !Running();
 }
 

@@ -13,6 +13,22 @@
 namespace Watch {
 namespace {
 
+// Ctrl+C, Ctrl+Break or the console's close box during the watch: the watch
+// ends the game's processes as at the limit, and is over. Windows ends
+// Wickcheck once the handler returns from a close (or some seconds after it
+// is called): the handler waits for the game's processes to be ended first,
+// and where Windows does not wait that long, the job ends them as Wickcheck
+// ends (GameProcesses).
+volatile LONG stopAsked = 0;
+HANDLE watchOver = nullptr;  // set once the game's processes are ended, or none was started
+
+BOOL WINAPI OnConsoleEvent(DWORD event) {
+    InterlockedExchange(&stopAsked, 1);
+    if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT && watchOver)
+        WaitForSingleObject(watchOver, kGraceMilliseconds + 1000);
+    return TRUE;
+}
+
 // Where another process's window icon cannot be set (Wine), the watch says
 // so rather than call the icon lost.
 bool UnderWine() {
@@ -31,7 +47,7 @@ public:
         StartResult result = runwick_.Start(command);
         if (result.started) {
             process_ = result.process;
-            game_.Started(process_);
+            game_.Started(process_, timeline_, Elapsed());
             timeline_.startedProcess = process_ ? GetProcessId(process_) : 0;
             Happening& started = Add(Event::Started);
             started.program.Set(command.executablePath);
@@ -63,14 +79,14 @@ public:
 
     // Past the limit the game is ended, and so are Runwick's waits.
     ProcessState WaitForProcess(ProcessHandle process, unsigned milliseconds) override {
-        if (Elapsed() >= limit_ && !EndGame() && process == process_) return ProcessState::CheckFailed;
+        if (Stopping() && !EndGame() && process == process_) return ProcessState::CheckFailed;
         ProcessState state = runwick_.WaitForProcess(process, milliseconds);
         LookAtGame();
         return state;
     }
 
     void Pause(unsigned milliseconds) override {
-        if (Elapsed() < limit_) runwick_.Pause(milliseconds);
+        if (!Stopping()) runwick_.Pause(milliseconds);
         LookAtGame();
     }
 
@@ -108,7 +124,7 @@ public:
         LookAtGame();
         if (game_.Running()) Add(Event::RunwickEnds);
         while (game_.Running()) {
-            if (Elapsed() >= limit_) {
+            if (Stopping()) {
                 EndGame();
                 break;
             }
@@ -123,6 +139,8 @@ public:
 private:
     unsigned long long Elapsed() const { return GetTickCount64() - start_; }
 
+    bool Stopping() const { return Elapsed() >= limit_ || stopAsked; }
+
     Happening& Add(Event event) { return timeline_.Add(event, Elapsed()); }
 
     // Every process of the game, once; said only once they have ended. False
@@ -130,10 +148,11 @@ private:
     bool EndGame() {
         if (limitPassed_) return endedAll_;
         limitPassed_ = true;
+        bool interrupted = stopAsked && Elapsed() < limit_;
         unsigned ended = 0;
-        endedAll_ = game_.EndAll(ended);
+        endedAll_ = game_.EndAll(ended, kGraceMilliseconds, timeline_, Elapsed());
         LookAtGame();
-        Happening& passed = Add(Event::LimitPassed);
+        Happening& passed = Add(interrupted ? Event::Interrupted : Event::LimitPassed);
         passed.number = ended;
         if (!endedAll_) passed.text.Set("Wickcheck could not end every process of the game");
         return endedAll_;
@@ -215,9 +234,12 @@ bool Possible() {
 }
 
 void Record(LaunchOutcome outcome, const LaunchCommand& command, unsigned limitSeconds, Timeline& timeline) {
+    watchOver = CreateEventA(nullptr, TRUE, FALSE, nullptr);  // kept for the process's life
+    SetConsoleCtrlHandler(OnConsoleEvent, TRUE);
     WatchingPlatform platform(timeline, limitSeconds);
     LaunchSupervisor::Run(platform, outcome, command);
     platform.WatchToTheEnd();
+    if (watchOver) SetEvent(watchOver);
 }
 
 }  // namespace Watch
