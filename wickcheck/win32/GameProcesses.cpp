@@ -170,7 +170,9 @@ bool GameProcesses::EndAll(unsigned& ended, unsigned graceMilliseconds, Timeline
             if (Find(ids[i])) continue;
             HANDLE process = OpenInJob(ids[i], PROCESS_TERMINATE | SYNCHRONIZE);
             if (!process) continue;
-            if (TerminateProcess(process, 1) && WaitForSingleObject(process, 1000) == WAIT_OBJECT_0) ++ended;
+            ULONGLONG at = GetTickCount64();
+            DWORD wait = at < until ? static_cast<DWORD>(until - at) : 0;
+            if (TerminateProcess(process, 1) && WaitForSingleObject(process, wait) == WAIT_OBJECT_0) ++ended;
             CloseHandle(process);
         }
         ULONGLONG at = GetTickCount64();
