@@ -35,6 +35,7 @@ done <<'ROWS'
 4|--watch
 4|--watch --seconds 3600
 4|--from-po a.po b.lng --code-page 1251
+4|--po-template no-such-folder/x.pot
 2|--from-po no-such.po b.lng
 2|--json
 ROWS

@@ -22,6 +22,22 @@ std::string ValueOf(const Catalogue::Entry& entry, const std::string& file) {
     return value.Get();
 }
 
+// The entries the authors' guide shows of the demo folder's catalogue stand in it, each whole.
+void ExpectTheGuidesEntries(const std::string& po) {
+    std::ifstream guide(std::filesystem::path(TUNEWICK_SOURCE_DIR) / "docs" / "game-authors.md");
+    std::string text((std::istreambuf_iterator<char>(guide)), std::istreambuf_iterator<char>()), entry;
+    std::size_t at = text.find("   ```po\n");
+    ASSERT_NE(at, std::string::npos);
+    for (std::size_t line = at + 9, end; text.compare(line, 6, "   ```") != 0; line = end + 1) {
+        end = text.find('\n', line);
+        entry += text.substr(line + (end > line ? 3 : 0), end - line - (end > line ? 3 : 0)) + "\n";
+        if (end == line || text.compare(end + 1, 6, "   ```") == 0) {
+            EXPECT_NE(("\n" + po).find("\n" + entry), std::string::npos) << entry;
+            entry.clear();
+        }
+    }
+}
+
 TEST(Catalogue, RoundTripsThroughACatalogue) {
     std::ifstream sample(std::filesystem::path(TUNEWICK_SOURCE_DIR) / "demo" / "System" / "english.lng");
     const std::string demo((std::istreambuf_iterator<char>(sample)), std::istreambuf_iterator<char>());
@@ -48,6 +64,7 @@ TEST(Catalogue, RoundTripsThroughACatalogue) {
         game.Write("out.lng", "[TextB]\nOK=as it was\n");
         ASSERT_EQ(Catalogue::WriteFolderCatalogue(game.FullPath("game.po").c_str(), true), 0);
         std::string po = game.Read("game.po");
+        if (row.language == demo) ExpectTheGuidesEntries(po);
         if (!row.translated.empty()) {
             ASSERT_NE(po.find(cancel), std::string::npos) << po;
             po.replace(po.find(cancel) + cancel.size() - 15, 15, row.translated);
@@ -95,12 +112,17 @@ TEST(Catalogue, RefusesWhatIsNoCatalogueAndWritesOverNoOtherFile) {
         {"a text without a heading where it is to go", po, "notes of mine", 2, "no section heading"},
         {"an empty file", "", language, 2, "no msgid line"},
         {"UTF-16", std::string("\xFF\xFEm\0s\0", 6), language, 2, "UTF-16"},
-        {"a NUL byte", "# a\n#b\r\nmsg" + std::string(1, '\0') + "id \"\"", language, 2, "line 3: the file holds a NUL"},
-        {"more entries than it holds", many, language, 2, "more entries"},
+        {"a NUL byte", "# a\n#b\r\nmsg" + std::string(1, '\0') + "id \"\"", language, 2,
+         "line 3: the file holds a NUL byte, which no catalogue does: nothing written\n"},
+        {"over 1 MiB", std::string((1 << 20) + 2, '#'), language, 2, "cannot be read, or is over 1 MiB"},
+        {"more entries than it holds", many, language, 2,
+         "more entries than Wickcheck reads (64): it is no catalogue of Tunewick's texts: nothing written\n"},
         {"no entry of Tunewick's", "msgctxt \"X/Y\"\nmsgid \"a\"\nmsgstr \"b\"\n", language, 2, "no entry for any"},
         {"nothing translated", pot, language, 2, "translates none"},
         {"an overlong form of '&'", cancelled("\xC0\xA6"), language, 2, "is no UTF-8 text"},
         {"an escape sequence, shown escaped", cancelled("\x1B[31m"), language, 2, "\\x1B[31m\" holds a control"},
+        {"a line break", cancelled("Ab\\nbrechen"), language, 2,
+         "\"Ab\\nbrechen\" breaks a line, which no text of Tunewick's can\n1 error"},
         {"CR alone ends lines", crOnly, language, 0, "24 of 25"},
         {"a UTF-8 mark", "\xEF\xBB\xBF" + po, language, 2, "line 1: the file starts with a UTF-8 mark"},
         {"fuzzy taken away by a second flag line", flagged, language, 2, "flags on one line"},

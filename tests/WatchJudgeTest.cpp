@@ -29,13 +29,14 @@ TEST(Watch, JudgesTheStartByItsTimeline) {
         std::vector<Given> events;
         bool titleSeen, gameEnded;
         const char* codes;    // the findings' codes, in order
-        const char* words;    // in the finding's message, or else in the report's lines
+        const char* words;    // in the findings ("KEY: MESSAGE") or the report's lines ("label|value"); \n ends one
         const char* ic = "TRUE";
         LaunchOutcome outcome = LaunchOutcome::Ready;
+        bool iconsTaken = true;
     } rows[] = {
         {"the caption matches", {start, {Event::Window, 90, 10, "Night Run", "game.exe", 0, true},
                                  {Event::Matched, 100, 10, "Night Run", "game.exe", 0, true}}, true, false, "",
-         "Runwick's window|0.10 s  \"Night Run\""},
+         "\nRunwick's window|0.10 s  \"Night Run\"\n"},
         {"not started", {{Event::NotStarted, 0, 0, "No Game Executable Defined in LXF File"}}, false, false,
          "game-not-started", "GameExe: The game was not started: Runwick shows \"No Game Executable Defined in LXF File\"."},
         {"a working folder refused", {{Event::NotStarted, 0, 0, "Game Path Too Long"}}, false, false, "game-not-started",
@@ -44,13 +45,13 @@ TEST(Watch, JudgesTheStartByItsTimeline) {
          "The game ended after 0.05 s with exit code 3, before Runwick found its window."},
         {"another caption, ends", {start, {Event::Window, 90, 10, "Night Run 1.2", "game.exe"},
                                    {Event::Ended, 6000, 10, "", "game.exe"}}, false, true, "window-title-not-seen",
-         "came in 6.00 s; the game's windows: \"Night Run 1.2\"."},
+         "came in 6.00 s; the game's windows: \"Night Run 1.2\".\n"},
         {"no window till the limit", {start, {Event::LimitPassed, 10000, 0, "", "", 1}}, false, false,
-         "window-title-not-seen", "came in 10.00 s; the game's windows: none."},
+         "window-title-not-seen", "came in 10.00 s; the game's windows: none.\n"},
         {"the limit, one would not end", {start, {Event::LimitPassed, 10000, 0, "Wickcheck could not end every process"}},
          false, false, "window-title-not-seen", "time limit|10.00 s  passed: Wickcheck could not end every process"},
         {"interrupted", {start, {Event::Interrupted, 3000, 0, "", "", 2}}, false, false, "window-title-not-seen",
-         "interrupted|3.00 s  Ctrl+C: Wickcheck ended the 2 processes of the game still running"},
+         "\ninterrupted|3.00 s  Ctrl+C: Wickcheck ended the 2 processes of the game still running\n"},
         {"outside the job", {start, {Event::OutsideJob, 0, 10, "", "game.exe"}, {Event::Ended, 50, 10}}, false, true,
          "game-ended-early", "process|0.00 s  game.exe (process 10) is outside Wickcheck's job"},
         {"a start program, the game's window", {start, {Event::ProcessStarted, 20, 11, "", "child.exe"},
@@ -71,12 +72,24 @@ TEST(Watch, JudgesTheStartByItsTimeline) {
         {"another program's window, IC off", {start, {Event::Matched, 100, 99, "Night Run", "folder.exe"}}, true, false,
          "window-of-another-program", "it sends no icon and ends at once.", "FALSE"},
         {"no window: why no icon", {start, {Event::Ended, 50, 10, "", "game.exe", 1}}, false, true, "game-ended-early",
-         "icon|none sent: Runwick found no window"},
+         "\nicon|none sent: Runwick found no window\n"},
         {"IC off: why no icon", {start, {Event::Matched, 100, 10, "Night Run", "game.exe", 0, true}}, true, false, "",
-         "icon|none kept (IC is not TRUE)", "FALSE"},
+         "\nicon|none kept (IC is not TRUE)\n", "FALSE"},
         {"ended by Wickcheck", {start, {Event::LimitPassed, 10000, 0, "", "", 1},
                                 {Event::Ended, 10010, 10, "", "game.exe", 1, true}}, false, false, "window-title-not-seen",
-         "ends|10.01 s  game.exe (process 10): ended by Wickcheck"},
+         "\nends|10.01 s  game.exe (process 10): ended by Wickcheck\n"},
+        {"the icon kept, an end's exit code", {start, {Event::IconKept, 200, 0, "kept on the window while the game runs"},
+                                               {Event::Ended, 900, 10, "", "", 4}}, true, true, "",
+         "\nicon|0.20 s  kept on the window while the game runs\nends|0.90 s  a program (process 10): exit code 4\n"},
+        {"the start's lines", {start}, true, false, "",
+         "\nstart|0.00 s  game.exe\nworking folder|the game folder (GamePath is empty)\nparameters|>><<\n"},
+        {"no icon in the file", {start, {Event::Matched, 100, 10, "Night Run", "game.exe", 0, true}}, true, false, "",
+         "\nicon|none kept: the icon file gave none\n", "TRUE", LaunchOutcome::Ready, false},
+        {"the start program's own window passed over", {start, {Event::Window, 10, 10, "Night Run", "game.exe", 0, true},
+                                                        {Event::ProcessStarted, 20, 11, "", "child.exe"},
+                                                        {Event::Ended, 50, 10, "", "game.exe"},
+                                                        {Event::Window, 100, 11, "Night Run", "child.exe", 0, true}},
+         true, false, "game-exe-ends-first", "is shown by \"child.exe\": put that program in GameExe.\n"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
@@ -90,7 +103,7 @@ TEST(Watch, JudgesTheStartByItsTimeline) {
             h.ownedByGame = h.found = h.endedByWickcheck = g.flag;
         }
         timeline->startedProcess = 10;
-        timeline->iconsTaken = true;
+        timeline->iconsTaken = row.iconsTaken;
         timeline->titleSeen = row.titleSeen;
         timeline->gameEnded = row.gameEnded;
         auto report = std::make_unique<Report>();
@@ -106,7 +119,7 @@ TEST(Watch, JudgesTheStartByItsTimeline) {
         for (std::size_t i = 0; i < report->FactCount(); ++i)
             lines += std::string(report->FactAt(i).label) + "|" + report->FactAt(i).value.Get() + "\n";
         EXPECT_EQ(codes, row.codes) << findings;
-        EXPECT_NE((findings + lines).find(row.words), std::string::npos) << findings << lines;
+        EXPECT_NE(("\n" + findings + lines).find(row.words), std::string::npos) << findings << lines;
     }
 }
 
