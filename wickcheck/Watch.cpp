@@ -107,19 +107,17 @@ void ReportHappening(Report& report, const LaunchCommand& command, const Happeni
             Say(report.Add(Group::Watch, "Runwick ends"), at, "  the game goes on");
             return;
         case Event::LimitPassed:
+        case Event::Interrupted: {
+            bool limit = h.event == Event::LimitPassed;
+            Text& line = report.Add(Group::Watch, limit ? "time limit" : "interrupted");
+            const char* why = limit ? "  passed: " : "  Ctrl+C: ";
             if (h.text.IsEmpty())
-                Say(report.Add(Group::Watch, "time limit"), at, "  passed: Wickcheck ended the ", Count{h.number},
-                    h.number == 1 ? " process" : " processes", " of the game still running");
+                Say(line, at, why, "Wickcheck ended the ", Count{h.number}, h.number == 1 ? " process" : " processes",
+                    " of the game still running");
             else
-                Say(report.Add(Group::Watch, "time limit"), at, "  passed: ", h.text);
+                Say(line, at, why, h.text);
             return;
-        case Event::Interrupted:
-            if (h.text.IsEmpty())
-                Say(report.Add(Group::Watch, "interrupted"), at, "  Ctrl+C: Wickcheck ended the ", Count{h.number},
-                    h.number == 1 ? " process" : " processes", " of the game still running");
-            else
-                Say(report.Add(Group::Watch, "interrupted"), at, "  Ctrl+C: ", h.text);
-            return;
+        }
         case Event::Ended:
             if (h.endedByWickcheck)
                 Say(report.Add(Group::Watch, "ends"), at, "  ", ProcessOf{h}, ": ended by Wickcheck");
