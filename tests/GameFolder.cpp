@@ -14,8 +14,10 @@ namespace fs = std::filesystem;
 GameFolder::GameFolder() : previous_(fs::current_path()) {
     static std::atomic<int> counter{0};
     auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    // Always as long: the rows of paths at the platform's limit count on it.
+    std::string digits = std::to_string(stamp % 1000000000);
     root_ = fs::temp_directory_path() /
-            ("tw-" + std::to_string(stamp % 1000000000) + "-" + std::to_string(counter++));
+            ("tw-" + std::string(9 - digits.size(), '0') + digits + "-" + std::to_string(counter++));
     fs::create_directories(root_);
     fs::current_path(root_);
 }
