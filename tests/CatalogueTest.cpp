@@ -61,6 +61,7 @@ TEST(Catalogue, RoundTripsThroughACatalogue) {
         SCOPED_TRACE(row.what);
         GameFolder game;
         game.Write("System/game.lng", row.language);
+        game.Write("System/game.lxf", "[Game]\nTitle=Night Run\n");
         game.Write("out.lng", "[TextB]\nOK=as it was\n");
         ASSERT_EQ(Catalogue::WriteFolderCatalogue(game.FullPath("game.po").c_str(), true), 0);
         std::string po = game.Read("game.po");
@@ -108,7 +109,8 @@ TEST(Catalogue, RefusesWhatIsNoCatalogueAndWritesOverNoOtherFile) {
     // out: what stands at the language file's name before.
     const struct { const char* what; std::string catalogue, out; int exitStatus; const char* said; } rows[] = {
         {"the two swapped: a language file as the catalogue", demo, po, 2, "section heading before any entry"},
-        {"a catalogue where the language file is to go", po, po, 2, "out.lng is a gettext catalogue"},
+        {"a catalogue where the language file is to go", po, po, 2, "out.lng is a gettext catalogue (it has msgid lines): "
+         "nothing written over it (the catalogue comes first, then the language file to write)\n"},
         {"a text without a heading where it is to go", po, "notes of mine", 2, "no section heading"},
         {"an empty file", "", language, 2, "no msgid line"},
         {"UTF-16", std::string("\xFF\xFEm\0s\0", 6), language, 2, "UTF-16"},
@@ -124,7 +126,10 @@ TEST(Catalogue, RefusesWhatIsNoCatalogueAndWritesOverNoOtherFile) {
         {"a line break", cancelled("Ab\\nbrechen"), language, 2,
          "\"Ab\\nbrechen\" breaks a line, which no text of Tunewick's can\n1 error"},
         {"CR alone ends lines", crOnly, language, 0, "24 of 25"},
-        {"a UTF-8 mark", "\xEF\xBB\xBF" + po, language, 2, "line 1: the file starts with a UTF-8 mark"},
+        {"a UTF-8 mark", "\xEF\xBB\xBF" + po, language, 2, "line 1: the file starts with a UTF-8 mark, which gettext's "
+         "msgfmt refuses: save it as UTF-8 without the mark: nothing written\n"},
+        {"one text alone, not the first", po.substr(po.find("msgctxt \"TextB/OK\"")), language, 0, "Wrote "},
+        {"a text longer than read", cancelled(std::string(1100, 'a')), language, 2, "is too long: over 1023 bytes\n"},
         {"fuzzy taken away by a second flag line", flagged, language, 2, "flags on one line"},
         {"fuzzy among flags", po.substr(0, po.find(cancel)) + "#, c-format, fuzzy\n" + po.substr(po.find(cancel)), "",
          0, "Cancel: not translated (fuzzy)"},
