@@ -172,6 +172,7 @@ TEST(Wickcheck, TheDemoFolderAndItsMistakes) {
         {"a letter no other text marks", "System/english.lng", "=Disable &Mouse", "=&Disable Mouse", {}},
         {"a label marking A for Alt", "System/english.lng", "Resolution=Resolution", "Resolution=&Aufl\xF6sung",
          {"label-mnemonic"}, 12, 1},
+        {"the adapter's own label marking A", "System/english.lng", "=Graphics Adapter", "=Graphics &Adapter", {}, 0, 0},
         {"a capital and its small letter past ASCII", "System/english.lng", "=Disable &Joypad\nDisableMouse=Disable &Mouse",
          "=&\xC4 Joypad\nDisableMouse=&\xE4 Mouse", {"mnemonic-clash"}, 20, 0},
         {"a doubled & before a free letter", "System/english.lng", "=Disable &Mouse", "=Disable &&Joypad &Mouse", {}},
