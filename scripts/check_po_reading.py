@@ -59,6 +59,8 @@ ROWS = [
     ("tabs at the ends", "same", lambda t: replace(t, "TextB/Cancel", r'"\tAbbrechen\t"')),
     ("quotes around the text", "same", lambda t: replace(t, "TextB/Cancel", r'"\"Cancel\""')),
     ("an obsolete entry", "same", lambda t: t + '\n#~ msgctxt "TextB/Old"\n#~ msgid "Old"\n#~ msgstr "Alt"\n'),
+    ("a fuzzy obsolete entry before an entry", "same",
+     lambda t: before(t, "TextB/Cancel", '#, fuzzy\n#~ msgctxt "TextB/Old"\n#~ msgid "Old"\n#~ msgstr "Alt"\n\n#, c-format\n')),
     ("an obsolete twin of an entry", "refused",
      lambda t: t + '\n#~ msgctxt "TextB/OK"\n#~ msgid "Save && Exit"\n#~ msgstr "Old"\n'),
     ("a plural entry of another context", "same",

@@ -91,7 +91,10 @@ bool CatalogueReader::Read(char* text) {
                 fuzzyLost_ = fuzzyLost_ || (fuzzyNext_ && !fuzzy);
                 fuzzyNext_ = fuzzy;
             }
-            if (t[1] == '~') NoteObsolete(SkipBlanks(t + 2));
+            if (t[1] == '~') {  // flags before it were its own
+                fuzzyNext_ = fuzzyLost_ = false;
+                NoteObsolete(SkipBlanks(t + 2));
+            }
             continue;
         }
         if (!*t) continue;
