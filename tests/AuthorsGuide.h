@@ -4,7 +4,7 @@
 #include <map>
 #include <string>
 
-#include "../wickcheck/Findings.h"
+#include "../wickcheck/check/Findings.h"
 
 // Every finding code with its level as the guide's table gives it.
 std::map<std::string, std::string> LevelsInTheGuide();

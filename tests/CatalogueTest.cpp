@@ -10,7 +10,7 @@
 #include <string>
 
 #include "../config/ProfileStore.h"
-#include "../wickcheck/Catalogue.h"
+#include "../wickcheck/catalogue/Catalogue.h"
 #include "GameFolder.h"
 #include "Platform.h"
 

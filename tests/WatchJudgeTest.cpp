@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "../wickcheck/Watch.h"
+#include "../wickcheck/watch/Watch.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <set>
 
 #include "../launcher/LaunchCommand.h"
-#include "../wickcheck/GameFolderCheck.h"
+#include "../wickcheck/check/GameFolderCheck.h"
 #include "AuthorsGuide.h"
 #include "FakeControls.h"
 #include "GeneratedGameFolders.h"

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "../wickcheck/GameFolderCheck.h"
+#include "../wickcheck/check/GameFolderCheck.h"
 #include "GameFolder.h"
 #include "Platform.h"
 

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "../launcher/LaunchCommand.h"
-#include "../wickcheck/GameFolderCheck.h"
+#include "../wickcheck/check/GameFolderCheck.h"
 #include "Platform.h"
 #include "AuthorsGuide.h"
 #include "BadGameFolders.h"

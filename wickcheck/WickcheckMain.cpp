@@ -5,11 +5,11 @@
 #include <cstring>
 
 #include "../config/Platform.h"
-#include "Catalogue.h"
-#include "CheckPlatform.h"
-#include "GameFolderCheck.h"
+#include "catalogue/Catalogue.h"
+#include "check/CheckPlatform.h"
+#include "check/GameFolderCheck.h"
 #include "Version.h"
-#include "Watch.h"
+#include "watch/Watch.h"
 
 namespace {
 

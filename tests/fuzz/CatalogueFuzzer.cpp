@@ -11,8 +11,8 @@
 #include <string>
 
 #include "../../config/ProfileStore.h"
-#include "../../wickcheck/Catalogue.h"
-#include "../../wickcheck/CheckPlatform.h"
+#include "../../wickcheck/catalogue/Catalogue.h"
+#include "../../wickcheck/check/CheckPlatform.h"
 #include "FuzzInput.h"
 
 namespace {

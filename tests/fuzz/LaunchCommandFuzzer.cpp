@@ -11,7 +11,7 @@
 #include <string>
 
 #include "../../launcher/LaunchCommand.h"
-#include "../../wickcheck/GameFolderCheck.h"
+#include "../../wickcheck/check/GameFolderCheck.h"
 #include "FuzzInput.h"
 #include "SettingsFileLocator.h"
 

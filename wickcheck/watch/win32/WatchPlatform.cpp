@@ -4,9 +4,9 @@
 // at the game.
 #include <windows.h>
 
-#include "../../launcher/LaunchCommand.h"
-#include "../../launcher/LaunchSupervisor.h"
-#include "../../launcher/win32/Win32LaunchPlatform.h"
+#include "../../../launcher/LaunchCommand.h"
+#include "../../../launcher/LaunchSupervisor.h"
+#include "../../../launcher/win32/Win32LaunchPlatform.h"
 #include "../Watch.h"
 #include "GameProcesses.h"
 

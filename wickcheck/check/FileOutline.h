@@ -5,7 +5,7 @@
 // twice, and what no program reads.
 #include <cstddef>
 
-#include "../config/FixedText.h"
+#include "../../config/FixedText.h"
 #include "Findings.h"
 
 // A section the programs read, and the keys they read in it.

@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
-#include "../launcher/LaunchCommand.h"
-#include "../launcher/LaunchSupervisor.h"
-#include "GameFolderCheck.h"
-#include "Message.h"
+#include "../../launcher/LaunchCommand.h"
+#include "../../launcher/LaunchSupervisor.h"
+#include "../check/GameFolderCheck.h"
+#include "../check/Message.h"
 
 namespace Watch {
 

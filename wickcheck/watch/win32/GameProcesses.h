@@ -14,8 +14,8 @@
 
 #include <cstddef>
 
-#include "../../config/FixedText.h"
-#include "../../config/Platform.h"  // kMaxPath
+#include "../../../config/FixedText.h"
+#include "../../../config/Platform.h"  // kMaxPath
 #include "../Watch.h"
 
 namespace Watch {

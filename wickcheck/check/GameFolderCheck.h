@@ -5,13 +5,13 @@
 // (but with a watch, which starts the game as Runwick does).
 // Its steps stand one file each, and share one check's state: the outlines
 // of both files, and what each program made of them.
-#include "../config/GameSettingsFile.h"
-#include "../editor/DialogLoad.h"
-#include "../editor/RecordedChoices.h"
-#include "../launcher/LaunchCommand.h"
+#include "../../config/GameSettingsFile.h"
+#include "../../editor/DialogLoad.h"
+#include "../../editor/RecordedChoices.h"
+#include "../../launcher/LaunchCommand.h"
 #include "FileOutline.h"
 #include "Message.h"
-#include "Report.h"
+#include "../report/Report.h"
 
 namespace GameFolderCheck {
 

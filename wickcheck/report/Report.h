@@ -3,8 +3,8 @@
 // game folder's files, as facts in groups, and the findings.
 #include <cstddef>
 
-#include "../config/Platform.h"  // kMaxPath
-#include "Findings.h"
+#include "../../config/Platform.h"  // kMaxPath
+#include "../check/Findings.h"
 
 enum class Group { SettingsFile, LanguageFile, Runwick, Tunewick, Watch };
 

@@ -8,7 +8,7 @@
 #include <cstring>
 #include <string>
 
-#include "../../config/Platform.h"
+#include "../../../config/Platform.h"
 #include "../CheckPlatform.h"
 
 namespace check_platform {

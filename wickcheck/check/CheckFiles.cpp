@@ -4,12 +4,12 @@
 #include <iterator>
 #include <string_view>
 
-#include "../config/GameFolderName.h"
-#include "../config/SettingsFileLocator.h"
-#include "../editor/DialogTexts.h"
+#include "../../config/GameFolderName.h"
+#include "../../config/SettingsFileLocator.h"
+#include "../../editor/DialogTexts.h"
 #include "CheckPlatform.h"
 #include "GameFolderCheck.h"
-#include "Watch.h"
+#include "../watch/Watch.h"
 
 namespace GameFolderCheck {
 

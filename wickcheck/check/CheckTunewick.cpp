@@ -3,12 +3,12 @@
 #include <initializer_list>
 #include <utility>
 
-#include "../config/AsciiCase.h"
-#include "../config/PictureFiles.h"
-#include "../editor/DialogLoad.h"
-#include "../editor/DisplayModes.h"
-#include "../editor/RecordedChoices.h"
-#include "../launcher/LaunchCommand.h"
+#include "../../config/AsciiCase.h"
+#include "../../config/PictureFiles.h"
+#include "../../editor/DialogLoad.h"
+#include "../../editor/DisplayModes.h"
+#include "../../editor/RecordedChoices.h"
+#include "../../launcher/LaunchCommand.h"
 #include "CheckPlatform.h"
 #include "GameFolderCheck.h"
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "CheckPlatform.h"
+#include "../check/CheckPlatform.h"
 
 Text& Report::Add(Group group, const char* label) {
     Fact& fact = factCount_ < kMostFacts ? facts_[factCount_++] : spare_;

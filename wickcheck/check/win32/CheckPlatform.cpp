@@ -4,8 +4,8 @@
 
 #include <cstdlib>
 
-#include "../../config/Platform.h"
-#include "../../editor/win32/OffScreenDialog.h"
+#include "../../../config/Platform.h"
+#include "../../../editor/win32/OffScreenDialog.h"
 #include "../CheckPlatform.h"
 
 namespace check_platform {

@@ -1,8 +1,8 @@
 // What Runwick will do: through its own launch command, built without
 // making anything, and its own rules for the icon.
-#include "../config/PictureFiles.h"
-#include "../launcher/LaunchCommand.h"
-#include "../launcher/LaunchSupervisor.h"
+#include "../../config/PictureFiles.h"
+#include "../../launcher/LaunchCommand.h"
+#include "../../launcher/LaunchSupervisor.h"
 #include "GameFolderCheck.h"
 
 namespace GameFolderCheck {

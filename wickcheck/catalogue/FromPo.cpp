@@ -5,13 +5,13 @@
 #include <cstring>
 #include <string_view>
 
-#include "../config/ProfileText.h"
-#include "../editor/DialogTexts.h"
+#include "../../config/ProfileText.h"
+#include "../../editor/DialogTexts.h"
 #include "Catalogue.h"
 #include "CatalogueReader.h"
-#include "CheckPlatform.h"
+#include "../check/CheckPlatform.h"
 #include "FileKinds.h"
-#include "Message.h"
+#include "../check/Message.h"
 
 namespace Catalogue {
 namespace {

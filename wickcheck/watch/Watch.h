@@ -9,9 +9,9 @@
 // watch), within kGraceMilliseconds more.
 #include <cstddef>
 
-#include "../config/FixedText.h"
-#include "../config/Platform.h"  // kMaxPath
-#include "GameFolderCheck.h"
+#include "../../config/FixedText.h"
+#include "../../config/Platform.h"  // kMaxPath
+#include "../check/GameFolderCheck.h"
 
 namespace Watch {
 

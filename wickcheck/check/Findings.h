@@ -4,7 +4,7 @@
 // one of advice. Kept in a table of fixed size, as every text here.
 #include <cstddef>
 
-#include "../config/FixedText.h"
+#include "../../config/FixedText.h"
 
 enum class Level { Note, Warning, Error };
 

@@ -2,10 +2,10 @@
 // and, where a dialog can be made, whether each fits its control.
 #include <iterator>
 
-#include "../config/AsciiCase.h"
-#include "../editor/DialogTexts.h"
-#include "../editor/RecordedChoices.h"
-#include "Catalogue.h"
+#include "../../config/AsciiCase.h"
+#include "../../editor/DialogTexts.h"
+#include "../../editor/RecordedChoices.h"
+#include "../catalogue/Catalogue.h"
 #include "CheckPlatform.h"
 #include "GameFolderCheck.h"
 

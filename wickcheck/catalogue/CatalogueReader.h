@@ -7,7 +7,7 @@
 // Tunewick's texts each have one, "Section/Key".
 #include <cstddef>
 
-#include "../config/FixedText.h"
+#include "../../config/FixedText.h"
 
 namespace Catalogue {
 

@@ -3,9 +3,9 @@
 #include <cstring>
 #include <string_view>
 
-#include "../config/AsciiCase.h"
-#include "../config/Platform.h"
-#include "../config/ProfileText.h"
+#include "../../config/AsciiCase.h"
+#include "../../config/Platform.h"
+#include "../../config/ProfileText.h"
 #include "CheckPlatform.h"
 #include "Message.h"
 

@@ -6,7 +6,7 @@
 // page. Built on the tables Tunewick reads its texts by.
 #include <cstddef>
 
-#include "../config/FixedText.h"
+#include "../../config/FixedText.h"
 
 namespace Catalogue {
 

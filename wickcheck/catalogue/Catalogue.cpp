@@ -5,14 +5,14 @@
 #include <cstdio>
 #include <iterator>
 
-#include "../config/GameSettingsFile.h"
-#include "../config/Platform.h"
-#include "../config/ProfileStore.h"
-#include "../config/SettingsFileLocator.h"
-#include "../editor/DialogTexts.h"
-#include "../editor/TextFit.h"
-#include "CheckPlatform.h"
-#include "Message.h"
+#include "../../config/GameSettingsFile.h"
+#include "../../config/Platform.h"
+#include "../../config/ProfileStore.h"
+#include "../../config/SettingsFileLocator.h"
+#include "../../editor/DialogTexts.h"
+#include "../../editor/TextFit.h"
+#include "../check/CheckPlatform.h"
+#include "../check/Message.h"
 #include "Version.h"
 
 namespace Catalogue {

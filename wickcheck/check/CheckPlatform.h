@@ -5,8 +5,8 @@
 // stands in for them in the native build.
 #include <cstddef>
 
-#include "../config/FixedText.h"
-#include "../editor/TextFit.h"
+#include "../../config/FixedText.h"
+#include "../../editor/TextFit.h"
 
 namespace check_platform {
 

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdio>
 
-#include "../config/FixedText.h"
+#include "../../config/FixedText.h"
 
 struct Quoted {
     explicit Quoted(const char* text) : text(text) {}

@@ -2,8 +2,8 @@
 // default where it is missing, and whether it was cut.
 #include <cstring>
 
-#include "../config/ProfileStore.h"
-#include "../editor/DialogTexts.h"
+#include "../../config/ProfileStore.h"
+#include "../../editor/DialogTexts.h"
 #include "GameFolderCheck.h"
 
 namespace GameFolderCheck {
