@@ -24,6 +24,10 @@ bool IsSeparator(char c) {
 
 }  // namespace
 
+bool HangsOnShortNames(const Text& saveFolderFullPath) {
+    return HasBlank(saveFolderFullPath);
+}
+
 bool IsValidShortName(const Text& name) {
     const char* dot = nullptr;
     for (const char* c = name.Get(); *c; ++c) {

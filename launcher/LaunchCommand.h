@@ -51,6 +51,13 @@ void AddProgramExtension(Text& path);
 // forbid. Characters past ASCII depend on the code page: not known here.
 bool IsValidShortName(const Text& name);
 
+// Whether the save folder reaches the game as -dir only from a drive that
+// keeps short (8.3) names: its full path holds a blank, which only the
+// short form leaves out, and the option is never quoted. Whether a drive
+// keeps them is the player's machine's setting, for every drive or drive by
+// drive.
+bool HangsOnShortNames(const Text& saveFolderFullPath);
+
 // What became of Savedir.
 enum class SaveFolder {
     NotSet,             // empty: no option

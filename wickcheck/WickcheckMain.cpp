@@ -8,13 +8,14 @@
 #include "catalogue/Catalogue.h"
 #include "check/CheckPlatform.h"
 #include "check/GameFolderCheck.h"
+#include "check/Message.h"
 #include "Version.h"
 #include "watch/Watch.h"
 
 namespace {
 
 constexpr char kUsage[] =
-    "Usage: Wickcheck [--json | --brief] [--preview FILE.bmp] [--watch [--seconds N]] [GAME-FOLDER]\n"
+    "Usage: Wickcheck [--json | --sarif | --brief] [--preview FILE.bmp] [--watch [--seconds N]] [GAME-FOLDER]\n"
     "       Wickcheck --po-template FILE.pot | --po FILE.po [GAME-FOLDER]\n"
     "       Wickcheck --from-po FILE.po OUT.lng [--code-page N]\n"
     "       Wickcheck --version\n"
@@ -23,6 +24,8 @@ constexpr char kUsage[] =
     "Tunewick will show, and every mistake found. Changes nothing but the files\n"
     "its options name.\n"
     "  --json   the report as one JSON object\n"
+    "  --sarif  the report as a SARIF 2.1.0 log, for code scanning: each finding at\n"
+    "           the folder as given joined with its file, and its line\n"
     "  --brief  one line a finding: FILE:LINE: LEVEL: [SECTION] KEY: MESSAGE [CODE]\n"
     "  --preview FILE.bmp  also writes a picture of Tunewick's dialog as the players\n"
     "           will see it on this system\n"
@@ -62,7 +65,7 @@ Report report;
 }  // namespace
 
 int main(int argc, char** argv) {
-    enum class Form { Text, Json, Brief } form = Form::Text;
+    enum class Form { Text, Json, Sarif, Brief } form = Form::Text;
     const char* folder = nullptr;
     int folderIndex = 0;
     bool watch = false;
@@ -85,6 +88,8 @@ int main(int argc, char** argv) {
         }
         if (std::strcmp(argv[i], "--json") == 0) {
             form = Form::Json;
+        } else if (std::strcmp(argv[i], "--sarif") == 0) {
+            form = Form::Sarif;
         } else if (std::strcmp(argv[i], "--brief") == 0) {
             form = Form::Brief;
         } else if (std::strcmp(argv[i], "--preview") == 0) {
@@ -133,9 +138,13 @@ int main(int argc, char** argv) {
     if (!catalogue.IsEmpty() && (watch || !preview.IsEmpty() || form != Form::Text))
         return Usage("--po-template and --po write a catalogue of the game folder's texts, and nothing else");
     if (folder && !check_platform::ChangeFolder(folderIndex, folder)) {
+        static FixedText<kMaxPath + 64> reason;
+        Say(reason, folder, " is no folder that can be opened");
+        if (form == Form::Sarif) PrintSarifOfNoCheck(folder, SayMore(reason, ": nothing was checked.").Get());
         std::fprintf(stderr, "Wickcheck: %s is no folder that can be opened\n", folder);
         return 3;
     }
+    if (folder) report.folderArgument.Set(folder);
     if (!catalogue.IsEmpty()) return Catalogue::WriteFolderCatalogue(catalogue.Get(), withTranslation);
     if (watch && !Watch::Possible()) {
         std::fputs("Wickcheck: --watch starts the game, which only the Windows build can: nothing was started\n",
@@ -148,6 +157,8 @@ int main(int argc, char** argv) {
     GameFolderCheck::Done done = GameFolderCheck::Run(report, asked);
     if (form == Form::Json) {
         PrintJson(report);
+    } else if (form == Form::Sarif) {
+        PrintSarif(report);
     } else {
         check_platform::ShowFilesTextOnConsole();
         if (form == Form::Brief)

@@ -16,7 +16,16 @@ namespace GameFolderCheck {
 Done Run(Report& report, const Asked& asked) {
     Done done;
     Check check(report);
-    if (!NameGameFolder(check)) return done;
+    // Last, after what each program does.
+    auto sayWhatIsNotSeen = [&report] {
+        std::size_t count = 0;
+        const check_platform::Unseen* unseen = check_platform::NotSeenHere(count);
+        for (std::size_t i = 0; i < count; ++i) report.Add(Group::NotSeenHere, unseen[i].label).Set(unseen[i].what);
+    };
+    if (!NameGameFolder(check)) {
+        sayWhatIsNotSeen();
+        return done;
+    }
     done.dialogShown = true;
     LocateFiles(check);
     OutlineFiles(check);
@@ -28,6 +37,7 @@ Done Run(Report& report, const Asked& asked) {
     if (asked.preview) done.previewWritten = check_platform::WritePreview(asked.preview);
     check_platform::CloseDialog();
     if (asked.watchSeconds) Watch::Run(check, asked.watchSeconds);
+    sayWhatIsNotSeen();
     return done;
 }
 

@@ -64,6 +64,15 @@ bool WriteFileWhole(const char* path, const char* bytes, std::size_t size);
 // (CharLowerBuffA); Windows-1252 on the portable back end.
 char LowerLetter(char letter);
 
+// What this build cannot see, which only Windows shows, a line each: on
+// Windows nothing; on the portable back end, the texts' room in Tunewick's
+// dialog, the picture as drawn in its frame, and the watch.
+struct Unseen {
+    const char* label;
+    const char* what;
+};
+const Unseen* NotSeenHere(std::size_t& count);
+
 // Makes a console show the files' text as Windows programs do: on Windows
 // the console's code page becomes the ANSI one until the program ends.
 void ShowFilesTextOnConsole();

@@ -77,9 +77,16 @@ const SaveFolderFate kSaveFolderFates[] = {
     {SaveFolder::TooLongForItsKey, false, "left out: no -dir", nullptr},
     {SaveFolder::NotAFolder, false, "left out: no -dir",
      "Savedir names no folder Runwick can make (it names a file, or its parent is missing): the game gets no -dir."},
-    {SaveFolder::ShortFormHasBlank, false, "left out: no -dir",
-     "The save folder's short form still holds a blank (a drive without 8.3 names): the game gets no -dir."},
+    {SaveFolder::ShortFormHasBlank, true, ": its short form holds a blank here, so it is left out: no -dir", nullptr},
 };
+
+// Whether a save folder reaches the game hangs on the player's drive where
+// its path holds a blank: both answers are given, whatever this machine's
+// drive keeps.
+constexpr char kDependsOnTheDrive[] =
+    "The save folder's path holds a blank, which only its short (8.3) form leaves out: where the player's drive "
+    "keeps 8.3 names, the game gets -dir in that form; where it keeps none (Windows can be set so, for every drive "
+    "or drive by drive), the game gets no -dir.";
 
 void ReportSaveFolder(Check& check) {
     Report& report = check.report;
@@ -88,6 +95,13 @@ void ReportSaveFolder(Check& check) {
         if (fate.state != command.saveFolder) continue;
         Say(report.Add(Group::Runwick, "save folder"), fate.named ? command.saveFolderPath.Get() : "", fate.fact);
         if (fate.finding) SettingsFinding(check, Code::SaveFolderLeftOut, Setting::Savedir, fate.finding);
+    }
+    bool reaches = command.saveFolder == SaveFolder::Passed || command.saveFolder == SaveFolder::ToBeMade ||
+                   command.saveFolder == SaveFolder::ToBeMadeShortFormUnknown ||
+                   command.saveFolder == SaveFolder::ShortFormHasBlank;
+    if (reaches && HangsOnShortNames(command.saveFolderPath)) {
+        SettingsFinding(check, Code::SaveFolderLeftOut, Setting::Savedir, kDependsOnTheDrive);
+        report.Add(Group::Runwick, "save folder").Set("on a drive without 8.3 names: left out, no -dir");
     }
 }
 

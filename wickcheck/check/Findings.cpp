@@ -1,7 +1,7 @@
 #include "Findings.h"
 
 const FindingKind kFindingKinds[] = {
-#define WICKCHECK_KIND(id, code, level, advice) {Code::id, code, Level::level, advice},
+#define WICKCHECK_KIND(id, code, level, seen, summary, advice) {Code::id, #id, code, Level::level, Seen::seen, summary, advice},
     WICKCHECK_FINDINGS(WICKCHECK_KIND)
 #undef WICKCHECK_KIND
 };

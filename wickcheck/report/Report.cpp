@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "../check/CheckPlatform.h"
+#include "JsonText.h"
 
 Text& Report::Add(Group group, const char* label) {
     Fact& fact = factCount_ < kMostFacts ? facts_[factCount_++] : spare_;
@@ -12,12 +12,18 @@ Text& Report::Add(Group group, const char* label) {
     return fact.value;
 }
 
-namespace {
-
 const char* LevelName(Level level) {
     constexpr const char* kNames[] = {"note", "warning", "error"};  // in the order of Level
     return kNames[static_cast<int>(level)];
 }
+
+const char* GroupName(Group group) {
+    // In the order of Group.
+    constexpr const char* kNames[] = {"settingsFile", "languageFile", "runwick", "tunewick", "watch", "notSeenHere"};
+    return kNames[static_cast<int>(group)];
+}
+
+namespace {
 
 const char* FileName(const Report& report, CheckedFile file) {
     switch (file) {
@@ -59,28 +65,6 @@ void PrintGroup(const Report& report, Group group, const char* heading) {
     }
 }
 
-// A JSON string in UTF-8, from the files' code page: quotes, backslashes
-// and control characters escaped.
-void PrintJsonString(const char* text) {
-    static char utf8[3 * check_platform::kMostUtf8Characters + 1];
-    check_platform::FilesTextToUtf8(text, utf8);
-    std::putchar('"');
-    for (const unsigned char* c = reinterpret_cast<const unsigned char*>(utf8); *c; ++c) {
-        if (*c == '"' || *c == '\\')
-            std::printf("\\%c", *c);
-        else if (*c < 0x20 || *c == 0x7f)
-            std::printf("\\u%04x", *c);
-        else
-            std::putchar(*c);
-    }
-    std::putchar('"');
-}
-
-const char* GroupName(Group group) {
-    // In the order of Group.
-    constexpr const char* kNames[] = {"settingsFile", "languageFile", "runwick", "tunewick", "watch"};
-    return kNames[static_cast<int>(group)];
-}
 
 }  // namespace
 
@@ -91,6 +75,7 @@ void PrintText(const Report& report) {
     PrintGroup(report, Group::Runwick, "What Runwick will do:");
     PrintGroup(report, Group::Tunewick, "What Tunewick will show and do:");
     PrintGroup(report, Group::Watch, "Watched: the game started as Runwick starts it:");
+    PrintGroup(report, Group::NotSeenHere, "Not seen by this build:");
     PrintFindings(report, CheckedFile::Settings);
     PrintFindings(report, CheckedFile::Language);
     PrintFindings(report, CheckedFile::Other);
@@ -114,12 +99,6 @@ void PrintBrief(const Report& report) {
         if (!f.key.IsEmpty()) std::printf(" %s", f.key.Get());
         std::printf("%s %s [%s]\n", f.section.IsEmpty() && f.key.IsEmpty() ? "" : ":", f.message.Get(), f.kind->code);
     }
-}
-
-// Prints before, then the text as a JSON string.
-void PrintJsonField(const char* before, const char* text) {
-    std::fputs(before, stdout);
-    PrintJsonString(text);
 }
 
 void PrintJson(const Report& report) {

@@ -6,7 +6,8 @@
 #include "../../config/Platform.h"  // kMaxPath
 #include "../check/Findings.h"
 
-enum class Group { SettingsFile, LanguageFile, Runwick, Tunewick, Watch };
+// NotSeenHere: what this build cannot see, which only Windows shows.
+enum class Group { SettingsFile, LanguageFile, Runwick, Tunewick, Watch, NotSeenHere };
 
 struct Fact {
     Group group;
@@ -24,6 +25,7 @@ public:
     std::size_t FactCount() const { return factCount_; }
     const Fact& FactAt(std::size_t i) const { return facts_[i]; }
 
+    FixedText<kMaxPath> folderArgument;  // the game folder as the command line gave it; empty: the current one
     FixedText<kMaxPath> gameFolder;
     FixedText<kMaxPath> settingsFile;  // the full path the programs take, or empty
     FixedText<kMaxPath> languageFile;
@@ -35,6 +37,9 @@ private:
     std::size_t factCount_ = 0;
 };
 
+const char* LevelName(Level level);  // "note", "warning", "error"
+const char* GroupName(Group group);  // the JSON forms' name of the group
+
 // Prints the report for a reader, grouped by file, with a summary line.
 void PrintText(const Report& report);
 // Prints one line a finding, FILE:LINE: LEVEL: [SECTION] KEY: MESSAGE
@@ -43,3 +48,9 @@ void PrintText(const Report& report);
 void PrintBrief(const Report& report);
 // Prints it as one JSON object.
 void PrintJson(const Report& report);
+// Prints it as a SARIF 2.1.0 log of one run, for code scanning
+// (report/Sarif.cpp).
+void PrintSarif(const Report& report);
+// The log of a run that checked nothing: the folder argument could not be
+// opened, for the reason given.
+void PrintSarifOfNoCheck(const char* folderArgument, const char* reason);

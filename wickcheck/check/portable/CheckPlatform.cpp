@@ -140,6 +140,20 @@ char LowerLetter(char letter) {
     return c == 0x9F ? static_cast<char>(0xFF) : letter;
 }
 
+// Tunewick's dialog is laid out only by Windows, and only Windows starts the game.
+const Unseen* NotSeenHere(std::size_t& count) {
+    static const Unseen kUnseen[] = {
+        {"texts' room", "how much of each text its control shows, which Windows measures as it lays Tunewick's "
+                        "dialog out (text-cut)"},
+        {"picture", "the picture as drawn in its frame, whose size Windows sets as it lays the dialog out: here "
+                    "it is judged against a frame of 210 x 288 pixels (picture-stretched)"},
+        {"watch", "the game started as Runwick starts it, and what it does (--watch): only the Windows build "
+                  "starts it"},
+    };
+    count = sizeof kUnseen / sizeof kUnseen[0];
+    return kUnseen;
+}
+
 void ShowFilesTextOnConsole() {}
 
 void ShowUtf8OnConsole() {}

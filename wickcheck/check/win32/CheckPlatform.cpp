@@ -121,6 +121,11 @@ void ShowOnConsole(UINT codePage) {
 }
 }  // namespace
 
+const Unseen* NotSeenHere(std::size_t& count) {
+    count = 0;
+    return nullptr;
+}
+
 void ShowFilesTextOnConsole() {
     ShowOnConsole(GetACP());
 }
