@@ -2,7 +2,9 @@
 # Builds the release archive from the 32-bit Windows build: Tunewick.exe,
 # Runwick.exe, the authors' guide, the license, the changelog and the
 # notices the programs' runtime code asks for; tools/ with Wickcheck.exe and
-# the stand-in game; samples/, a complete sample game folder. Beside it,
+# the stand-in game, and linux-x86_64/wickcheck, Wickcheck for Linux
+# pipelines: the same sources on the portable back end, statically linked;
+# samples/, a complete sample game folder. Beside it,
 # SHA256SUMS: the archive's sum and each program's.
 #
 # The same commit gives the same bytes, wherever and whenever it is built:
@@ -47,6 +49,9 @@ if [ "${RELEASE_NO_SAMPLE_CHECK:-}" != 1 ] && ! why=$(scripts/runs-32bit); then
 fi
 cmake --preset windows-x86 >/dev/null
 cmake --build --preset windows-x86 --target Tunewick Runwick Wickcheck StandInGame >/dev/null
+cmake --preset linux-x86_64 >/dev/null
+cmake --build --preset linux-x86_64 --target Wickcheck >/dev/null
+linux_build=build/linux-x86_64
 
 build=build/windows-x86
 version=$(sed -n 's/^#define TUNEWICK_VERSION "\(.*\)"$/\1/p' "$build/generated/Version.h")
@@ -62,6 +67,13 @@ stage=$out/$name
 rm -rf "$out"
 mkdir -p "$stage"
 cmake --install "$build" --prefix "$PWD/$stage" >/dev/null
+mkdir -p "$stage/tools/linux-x86_64"
+install -m 755 "$linux_build/bin/Wickcheck" "$stage/tools/linux-x86_64/wickcheck"
+# Statically linked: it needs no library of the machine it runs on.
+if readelf -d "$stage/tools/linux-x86_64/wickcheck" | grep -q NEEDED || ! readelf -h "$stage/tools/linux-x86_64/wickcheck" | grep -q "X86-64"; then
+  echo "release: tools/linux-x86_64/wickcheck is no statically linked x86-64 program" >&2
+  exit 1
+fi
 
 # The notices, from each program's link map.
 maps=()
@@ -75,6 +87,7 @@ for shipped in Tunewick.exe Runwick.exe tools/Wickcheck.exe tools/StandInGame.ex
   fi
   maps+=("$shipped=$map")
 done
+maps+=("tools/linux-x86_64/wickcheck=$linux_build/wickcheck/Wickcheck.map")
 python3 scripts/release_files.py notices docs/release/runtime-objects.tsv docs/release/notices "$stage" "${maps[@]}" \
   >"$out/notices.txt"
 cat "$out/notices.txt"
@@ -88,17 +101,21 @@ OBJDUMP=i686-w64-mingw32-objdump python3 scripts/release_files.py windows docs/r
 
 # No path of the build machine in any shipped file.
 python3 scripts/release_files.py paths "$build/CMakeCache.txt" "$stage"
+python3 scripts/release_files.py paths "$linux_build/CMakeCache.txt" "$stage/tools/linux-x86_64"
 
 archive=$out/$name.zip
 (cd "$stage" && python3 "$OLDPWD/scripts/release_files.py" zip . "$OLDPWD/$archive")
 (cd "$out" && sha256sum "$name.zip" && cd "$name" &&
- sha256sum Tunewick.exe Runwick.exe tools/Wickcheck.exe tools/StandInGame.exe) >"$out/SHA256SUMS"
+ sha256sum Tunewick.exe Runwick.exe tools/Wickcheck.exe tools/StandInGame.exe tools/linux-x86_64/wickcheck) \
+  >"$out/SHA256SUMS"
 
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 (cd "$unpacked" && cmake -E tar xf "$OLDPWD/$archive")
 for shipped in Tunewick.exe Runwick.exe game-authors.md LICENSE CHANGELOG.md NOTICES.txt tools/Wickcheck.exe \
-               tools/wickcheck.md tools/sign.sh tools/NOTICES.txt samples/System/nightrun.lxf; do
+               tools/wickcheck.md tools/sign.sh tools/NOTICES.txt tools/linux-x86_64/wickcheck \
+               tools/linux-x86_64/NOTICES.txt tools/wickcheck-problem-matcher.json tools/wickcheck-ci.sh \
+               samples/System/nightrun.lxf; do
   if [ ! -f "$unpacked/$shipped" ]; then
     echo "release: the archive lacks $shipped" >&2
     exit 1

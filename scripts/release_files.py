@@ -19,7 +19,8 @@
   zip STAGE ARCHIVE
       writes STAGE's files into ARCHIVE in name order, each with the time
       $SOURCE_DATE_EPOCH and the same permissions: the same files give the
-      same bytes.
+      same bytes. A file its owner may run stays one to run (the Linux
+      Wickcheck).
 """
 import fnmatch
 import glob
@@ -94,8 +95,10 @@ def notices(table, notices_dir, stage, pairs):
         if not needed:
             continue
         parts = ["Notices for the programs in this folder\n=======================================\n\n"
-                 "The programs here were built with MinGW-w64 and hold code of its runtime\n"
-                 "libraries, whose licences ask for the following notices with every copy.\n"
+                 "The programs here hold code of the runtime libraries of the compilers\n"
+                 "they were built with (MinGW-w64 for the Windows programs, Debian's GCC\n"
+                 "and glibc for the Linux one), whose licences ask for the following\n"
+                 "notices with every copy.\n"
                  "Ship this file with the programs.\n"]
         for name in sorted(needed):
             with open(os.path.join(notices_dir, name + ".txt"), encoding="utf-8") as f:
@@ -166,7 +169,9 @@ def make_zip(stage, archive):
         for name in sorted(files, key=lambda n: n.replace(os.sep, "/")):
             info = zipfile.ZipInfo(name.replace(os.sep, "/"), date_time=when)
             info.create_system = 3
-            info.external_attr = 0o100644 << 16
+            # A program for Linux keeps its permission to run.
+            mode = 0o755 if os.stat(os.path.join(stage, name)).st_mode & 0o100 else 0o644
+            info.external_attr = (0o100000 | mode) << 16
             info.compress_type = zipfile.ZIP_DEFLATED
             with open(os.path.join(stage, name), "rb") as f:
                 out.writestr(info, f.read(), compresslevel=9)
@@ -192,7 +197,8 @@ def build_paths(cache, stage):
             path = os.path.join(root, name)
             with open(path, "rb") as f:
                 data = f.read()
-            watched = known | folders if name.lower().endswith(".exe") else folders
+            program = name.lower().endswith(".exe") or data.startswith(b"\x7fELF")
+            watched = known | folders if program else folders
             for named in sorted(watched):
                 if named.encode() in data:
                     print(f"release: {os.path.relpath(path, stage)} names {named}, a path of the build machine",

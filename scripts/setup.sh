@@ -102,6 +102,44 @@ if [ ${#missing[@]} -gt 0 ]; then
   fi
 fi
 
+# Then, for the tests alone, the SARIF validator, pinned, into the build
+# folder (npm's @microsoft/sarif-multitool-linux, npm from Debian where
+# there is none): the tests can do without it, and say so
+# (scripts/check-wickchecks.sh reads the note).
+sarif_version=5.7.0
+sarif_dir=$root/build/sarif-multitool
+sarif_tool=$sarif_dir/node_modules/@microsoft/sarif-multitool-linux
+no_validator_note=$state/no-sarif-multitool.txt
+install_sarif_validator() {
+  if grep -q "\"version\": \"$sarif_version\"" "$sarif_tool/package.json" 2>/dev/null &&
+     [ -x "$sarif_tool/Sarif.Multitool" ]; then
+    rm -f "$no_validator_note"
+    return
+  fi
+  if ! command -v npm >/dev/null; then
+    echo "Installing: npm"
+    apt_update
+    if ! apt_install npm; then
+      echo "apt could not install npm ($(apt_error "$state/apt-install.log" 100))." >"$no_validator_note"
+      echo "setup: $(cat "$no_validator_note") Going on without the SARIF validator: the SARIF logs are not validated."
+      return
+    fi
+  fi
+  echo "Installing the SARIF validator: @microsoft/sarif-multitool-linux@$sarif_version into $sarif_dir"
+  local out=$state/npm.log
+  # Its install script only marks the program as one to run: done here.
+  if npm install --no-save --no-audit --no-fund --prefix "$sarif_dir" \
+       "@microsoft/sarif-multitool-linux@$sarif_version" >"$out" 2>&1 && chmod u+x "$sarif_tool/Sarif.Multitool"; then
+    rm -f "$no_validator_note"
+  else
+    echo "npm could not install @microsoft/sarif-multitool-linux@$sarif_version ($(grep -m1 'ERR' "$out" || tail -n 1 "$out"))." \
+      >"$no_validator_note"
+    echo "setup: $(cat "$no_validator_note") Going on without it: the SARIF logs are not validated."
+  fi
+  cat "$out" >>"$log"
+}
+[ -z "${1:-}" ] && install_sarif_validator
+
 # Step two: the 32-bit loader, which the command can do without.
 [ "${TUNEWICK_NO_32BIT:-}" = 1 ] && exit 0
 if installed "$loader_package"; then

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "../Platform.h"
+#include "OnDisk.h"
 
 namespace platform {
 namespace {
@@ -20,7 +21,8 @@ unsigned Little(const unsigned char* p, int bytes) {
 bool ReadStart(const char* path, unsigned char* out, std::size_t capacity, std::size_t& size) {
     FixedText<kMaxPath> full;
     if (!IsFile(path) || !FullPath(path, full)) return false;
-    std::FILE* in = std::fopen(full.Get(), "rb");
+    // Found without regard to letter case, as Windows finds it.
+    std::FILE* in = std::fopen(OnDisk(full.Get()).c_str(), "rb");
     if (!in) return false;
     size = std::fread(out, 1, capacity, in);
     std::fclose(in);
