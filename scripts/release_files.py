@@ -178,6 +178,9 @@ def make_zip(stage, archive):
     return 0
 
 
+GLIBC_FOLDERS = {"/lib", "/lib64", "/usr/lib", "/usr/lib64", "/lib/x86_64-linux-gnu", "/usr/lib/x86_64-linux-gnu"}
+
+
 def build_paths(cache, stage):
     with open(cache, encoding="utf-8", errors="replace") as f:
         values = [m.group(1).strip() for m in re.finditer(r"^[A-Za-z_][\w-]*:[A-Z]+=(/.*)$", f.read(), re.M)]
@@ -197,8 +200,10 @@ def build_paths(cache, stage):
             path = os.path.join(root, name)
             with open(path, "rb") as f:
                 data = f.read()
-            program = name.lower().endswith(".exe") or data.startswith(b"\x7fELF")
-            watched = known | folders if program else folders
+            elf = data.startswith(b"\x7fELF")
+            watched = known | folders if name.lower().endswith(".exe") or elf else folders
+            if elf:  # the system's library folders, which glibc names itself, the same on every machine it runs on
+                watched = {w for w in watched if w not in GLIBC_FOLDERS}
             for named in sorted(watched):
                 if named.encode() in data:
                     print(f"release: {os.path.relpath(path, stage)} names {named}, a path of the build machine",

@@ -25,7 +25,7 @@ loader_package=wine32:i386
 demo_packages=(cmake make g++-mingw-w64-i686 g++-mingw-w64-x86-64
                wine64 xvfb xauth imagemagick xdotool)
 test_packages=(g++ libgtest-dev googletest clang libclang-rt-14-dev
-               locales python3 openssl osslsigncode gettext)
+               locales python3 openssl osslsigncode gettext curl)
 case "${1:-}" in
   demo) needed=("${demo_packages[@]}") ;;
   "") needed=("${demo_packages[@]}" "${test_packages[@]}") ;;

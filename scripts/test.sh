@@ -2,7 +2,8 @@
 # Builds every preset and runs every test: natively on the portable back end
 # (also under AddressSanitizer and UndefinedBehaviorSanitizer), the 32-bit
 # Windows build with all its tests under Wine on a virtual display, the
-# 64-bit one with its unit tests, then a short run of each fuzzer. On a
+# 64-bit one with its unit tests, the release with its Linux Wickcheck
+# against the Windows one, then a short run of each fuzzer. On a
 # machine that starts no 32-bit program (scripts/runs-32bit), the 32-bit
 # build is built only, and the 64-bit one runs every Windows test instead.
 set -uo pipefail
@@ -93,6 +94,17 @@ echo "=== translators' catalogue"
 bash scripts/check-catalogue.sh "${end_to_end_ran:-windows-x86}" || failed+=("translators' catalogue")
 echo "=== release archive"
 bash scripts/release.sh && bash scripts/check-release.sh || failed+=("release archive")
+# The release's Linux Wickcheck against the Windows build that ran its
+# end-to-end tests, on the test corpus; the SARIF logs validated; the
+# pipeline job's script on the release just built.
+echo "=== Linux Wickcheck and the pipeline job"
+linux_wickcheck=$(ls build/windows-x86/release/Tunewick-*-win32/tools/linux-x86_64/wickcheck 2>/dev/null | head -n 1)
+if [ -z "$linux_wickcheck" ]; then
+  failed+=("Linux Wickcheck (no release)")
+else
+  bash scripts/check-wickchecks.sh "$linux_wickcheck" "${end_to_end_ran:-windows-x86}" || failed+=("Linux Wickcheck")
+  bash scripts/check-wickcheck-ci.sh || failed+=("pipeline job")
+fi
 if [ "${TUNEWICK_NO_32BIT:-}" = 1 ]; then
   stop_wine windows
 else

@@ -5,10 +5,12 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <memory>
 #include <string>
 
 #include "../wickcheck/check/GameFolderCheck.h"
+#include "../wickcheck/report/SarifLocation.h"
 #include "GameFolder.h"
 #include "Platform.h"
 
@@ -124,6 +126,72 @@ TEST(Wickcheck, TheJsonReportIsUtf8AndTheBriefOneLinksEachFinding) {
                                    ":7: note: [Extra]: Neither program reads a section of this name. [unknown-section]"})
         EXPECT_NE(brief.find(settingsFile + line), std::string::npos) << line << " (no line where none is given)";
     EXPECT_NE(brief.find("System\\*.lng: note: There is no System"), std::string::npos) << "no key: none given";
+}
+
+std::map<std::string, std::string> FingerprintsByFinding(const Report& report) {
+    std::map<std::string, std::string> prints;
+    FixedText<48> print;
+    for (std::size_t i = 0; i < report.findings.Count(); ++i) {
+        const Finding& f = report.findings[i];
+        Fingerprint(report, i, print);
+        prints[std::string(f.kind->code) + " " + f.section.Get() + " " + f.key.Get()] += print.Get() + std::string(" ");
+    }
+    return prints;
+}
+
+// A SARIF result points at the folder argument joined with the file's path
+// in the folder, as on disk; its fingerprint holds when the file changes
+// around it.
+TEST(Wickcheck, SarifResultsPointAtTheFileAndKeepTheirFingerprints) {
+    GameFolder game;
+    const std::string settings = "[Game]\r\nGameExe=g.exe\r\n[Icon]\r\nIC=true\r\nIC=TRUE\r\n";
+    game.Write("system/Game.LXF", settings);  // in letter case other than the programs write
+    game.Write("g.exe", "");
+    auto report = std::make_unique<Report>();
+    GameFolderCheck::Run(*report);
+    const struct {
+        const char* argument;
+        CheckedFile file;
+        const char* uri;
+    } rows[] = {
+        {"", CheckedFile::Settings, "system/Game.LXF"},
+        {".", CheckedFile::Settings, "system/Game.LXF"},
+        {"games\\night run\\", CheckedFile::Settings, "games/night%20run/system/Game.LXF"},
+        {"caf\xE9", CheckedFile::Language, "caf%C3%A9/System/*.lng"},  // no language file: the pattern
+        {"game", CheckedFile::Other, "game/"},
+        {"", CheckedFile::Other, "./"},
+        {"C:\\Games\\x", CheckedFile::Settings, "file:///C:/Games/x/system/Game.LXF"},
+        {"/srv/x/", CheckedFile::Settings, "file:///srv/x/system/Game.LXF"},
+    };
+    FixedText<2048> uri;
+    for (const auto& row : rows) {
+        report->folderArgument.Set(row.argument);
+        ArtifactUri(*report, row.file, uri);
+        EXPECT_STREQ(uri.Get(), row.uri) << row.argument;
+    }
+    report->folderArgument.Set("game");
+    testing::internal::CaptureStdout();
+    PrintSarif(*report);
+    std::string sarif = testing::internal::GetCapturedStdout();
+    for (const std::string located : {"\"ruleId\": \"flag-not-set\", \"ruleIndex\": 15, \"level\": \"warning\",\n"
+                                      "         \"message\": {\"text\": \"\\\"true\\\" does not count as set: only TRUE "
+                                      "does.\"},\n         \"locations\": [{\"physicalLocation\": {\"artifactLocation\": "
+                                      "{\"uri\": \"game/system/Game.LXF\"}, \"region\": {\"startLine\": 4}}}]",
+                                      "\"ruleId\": \"language-file-missing\", \"ruleIndex\": 3, \"level\": \"note\",\n"
+                                      "         \"message\": {\"text\": \"There is no System\\\\*.lng: Tunewick shows its "
+                                      "English texts.\"},\n         \"locations\": [{\"physicalLocation\": "
+                                      "{\"artifactLocation\": {\"uri\": \"game/System/*.lng\"}}}]"})
+        EXPECT_NE(sarif.find(located), std::string::npos) << located << "\nin\n" << sarif;
+
+    // A key more above them, a finding more: each earlier finding keeps its
+    // fingerprint, the twin's too, though its message names another line.
+    const auto before = FingerprintsByFinding(*report);
+    game.Write("system/Game.LXF", "[Game]\r\nBogus=1\r\n" + settings.substr(8));
+    report = std::make_unique<Report>();
+    GameFolderCheck::Run(*report);
+    auto after = FingerprintsByFinding(*report);
+    EXPECT_EQ(after.erase("unknown-key Game Bogus"), 1u);
+    EXPECT_EQ(after, before);
 }
 
 }  // namespace

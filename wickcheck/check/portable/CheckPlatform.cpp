@@ -1,5 +1,5 @@
 // The authors' check's own platform calls on Linux: '\' and '/' both
-// separate folders; no dialog is made.
+// separate folders, names are found in any letter case; no dialog is made.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,15 +9,18 @@
 #include <string>
 
 #include "../../../config/Platform.h"
+#include "../../../config/portable/OnDisk.h"
 #include "../CheckPlatform.h"
 
 namespace check_platform {
 namespace {
 
+// The path as it stands on disk, found without regard to letter case as
+// Windows finds it; the shared platform's full path already folds
+// separators and "..".
 std::string OnDisk(const char* path) {
-    // The shared platform's full path already folds separators and "..".
     FixedText<kMaxPath> full;
-    return platform::FullPath(path, full) ? full.Get() : "";
+    return platform::FullPath(path, full) ? platform::OnDisk(full.Get()) : "";
 }
 
 
