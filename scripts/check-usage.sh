@@ -38,6 +38,10 @@ done <<'ROWS'
 4|--po-template no-such-folder/x.pot
 2|--from-po no-such.po b.lng
 2|--json
+2|--sarif
+3|--sarif no-such-folder
+3|--po a.po --sarif
+3|--from-po a.po b.lng --sarif
 ROWS
 [ $failures -eq 0 ] || exit 1
 echo "check-usage: every command line ends as it must"
