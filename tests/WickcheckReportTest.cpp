@@ -28,6 +28,11 @@ TEST(Wickcheck, PrintsTheReferencesSampleRun) {
     ASSERT_NE(begin, std::string::npos);
     begin += 4;
     std::string sample = text.substr(begin, text.find("```", begin) - begin);
+#ifdef _WIN32  // the Windows build sees all the native one cannot
+    std::size_t unseen = sample.find("\nNot seen by this build:\n");
+    ASSERT_NE(unseen, std::string::npos);
+    sample.erase(unseen, sample.find("\n\n", unseen + 1) + 1 - unseen);
+#endif
 
     GameFolder game;
     for (auto& entry : fs::directory_iterator(fs::path(TUNEWICK_SOURCE_DIR) / "demo"))

@@ -49,7 +49,7 @@ void PrintNotification(bool first, const char* level, const char* text) {
 
 void PrintResult(const Report& report, std::size_t index) {
     const Finding& f = report.findings[index];
-    static FixedText<3 * 2 * kMaxPath + 16> uri;
+    static FixedText<9 * 2 * kMaxPath + 16> uri;  // each byte of UTF-8 (up to three a character) as %XX
     static FixedText<48> fingerprint;
     ArtifactUri(report, f.file, uri);
     Fingerprint(report, index, fingerprint);
