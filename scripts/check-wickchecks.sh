@@ -54,8 +54,14 @@ fi
 cd "$root"
 python3 scripts/check_wickchecks.py wickcheck/pipeline/wickcheck-problem-matcher.json "$corpus" $folders || failed=1
 
-# The demo folder's log too, and a folder that cannot be checked.
-"$linux" --sarif build/demo-game >"$corpus/demo.linux.sarif" 2>/dev/null
+# The demo folder's log too (the release's sample folder beside the Linux
+# Wickcheck, or the demo's own), and a folder that cannot be checked.
+demo=$(dirname "$linux")/../../samples
+[ -f "$demo/System/nightrun.lxf" ] || demo=build/demo-game
+if ! "$linux" --sarif "$demo" >"$corpus/demo.linux.sarif" 2>&1; then
+  echo "check-wickchecks: the demo folder $demo does not pass the Linux Wickcheck's check"
+  failed=1
+fi
 "$linux" --sarif "$corpus/no such folder" >"$corpus/unchecked.linux.sarif" 2>/dev/null
 if ! grep -q '"executionSuccessful": false' "$corpus/unchecked.linux.sarif"; then
   echo "check-wickchecks: the log of a folder that cannot be opened does not say the run failed"

@@ -10,6 +10,7 @@ Windows Wickcheck's under Wine), each run from CORPUS with the folder's name
 as its argument. It fails where
 - the two give other findings (code, file, line, level, section, key), but
   those whose rule says only the Windows build sees them;
+- the Linux log's facts and notes are not its JSON report's;
 - a SARIF result does not point at the file and line of the brief line of
   the same finding;
 - a brief line is not read by exactly one pattern of the problem matcher
@@ -71,18 +72,30 @@ def main(argv):
     patterns = matchers(argv[1])
     corpus = argv[2]
     failures = []
-    lines = 0
+    lines = compared = total = 0
     for folder in argv[3:]:
         base = f"{corpus}/{folder}"
         linux, windows_only = results(base + ".linux.sarif")
         windows, _ = results(base + ".windows.sarif")
         mine = sorted(r for r in linux if r[0] not in windows_only)
+        compared += len(mine)
+        total += len(linux)
         theirs = sorted(r for r in windows if r[0] not in windows_only)
         if mine != theirs:
             failures.append(f"{folder}: the Linux Wickcheck finds\n    " + "\n    ".join(map(str, mine)) +
                             "\n  the Windows one\n    " + "\n    ".join(map(str, theirs)))
         with open(base + ".linux.json", encoding="utf-8") as f:
-            findings = json.load(f)["findings"]
+            report = json.load(f)
+        findings = report["findings"]
+        # The facts in the run's properties, what the build cannot see as its notes: the JSON report's own.
+        with open(base + ".linux.sarif", encoding="utf-8") as f:
+            run = json.load(f)["runs"][0]
+        facts = [x for x in report["facts"] if x["group"] != "notSeenHere"]
+        notes = [f"Not seen by this build: {x['label']}: {x['value']}." for x in report["facts"]
+                 if x["group"] == "notSeenHere"]
+        told = [n["message"]["text"] for n in run["invocations"][0]["toolExecutionNotifications"]]
+        if run["properties"]["facts"] != facts or told != notes or not notes:
+            failures.append(f"{folder}: the SARIF log's facts or notes are not the JSON report's")
         for build, sarif in (("linux", linux), ("windows", windows)):
             # In the files' code page, as the files hold their texts: each byte a character.
             with open(f"{base}.{build}.brief", encoding="latin-1") as f:
@@ -112,6 +125,9 @@ def main(argv):
                                 "message": message, "code": f["code"]}
                     if read != expected:
                         failures.append(f"{folder}: {line!r} read as {read}, the finding is {expected}")
+    # What only Windows sees is the few measured findings, never the most.
+    if compared * 2 < total:
+        failures.append(f"of {total} findings, {compared} compared: the rules call most of them the Windows build's")
     for failure in failures:
         print("check-wickchecks: " + failure)
     if failures:

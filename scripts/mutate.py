@@ -72,6 +72,8 @@ SOURCES = [
     "wickcheck/check/Findings.cpp",
     "wickcheck/check/CheckTexts.cpp",
     "wickcheck/report/Report.cpp",
+    "wickcheck/report/SarifLocation.cpp",
+    "wickcheck/report/Sarif.cpp",
     "wickcheck/watch/Watch.cpp",
     "wickcheck/catalogue/Catalogue.cpp",
     "wickcheck/catalogue/CatalogueReader.cpp",

@@ -20,7 +20,7 @@ failed=()
 run_preset() {
   local preset=$1
   shift
-  echo "=== $preset"
+  echo "=== $preset (at ${SECONDS} s)"
   if ! cmake --preset "$preset" >/dev/null || ! cmake --build --preset "$preset" >/dev/null 2>build-errors.log; then
     tail -n 40 build-errors.log
     failed+=("$preset (build)")
@@ -55,7 +55,7 @@ check_wine_run() {
   rm -rf "$own"
   echo "wine-run: a prefix it did not make is refused and left as it was"
 }
-echo "=== scripts"
+echo "=== scripts (at ${SECONDS} s)"
 check_wine_run || failed+=("scripts")
 bash scripts/check-setup.sh || failed+=("scripts (setup)")
 bash scripts/check-docs.sh || failed+=("scripts (docs)")
@@ -90,14 +90,14 @@ if [ "${TUNEWICK_NO_32BIT:-}" = 1 ]; then
 else
   windows_tests windows-x86 all
 fi
-echo "=== translators' catalogue"
+echo "=== translators' catalogue (at ${SECONDS} s)"
 bash scripts/check-catalogue.sh "${end_to_end_ran:-windows-x86}" || failed+=("translators' catalogue")
-echo "=== release archive"
+echo "=== release archive (at ${SECONDS} s)"
 bash scripts/release.sh && bash scripts/check-release.sh || failed+=("release archive")
 # The release's Linux Wickcheck against the Windows build that ran its
 # end-to-end tests, on the test corpus; the SARIF logs validated; the
 # pipeline job's script on the release just built.
-echo "=== Linux Wickcheck and the pipeline job"
+echo "=== Linux Wickcheck and the pipeline job (at ${SECONDS} s)"
 linux_wickcheck=$(ls build/windows-x86/release/Tunewick-*-win32/tools/linux-x86_64/wickcheck 2>/dev/null | head -n 1)
 if [ -z "$linux_wickcheck" ]; then
   failed+=("Linux Wickcheck (no release)")
@@ -112,7 +112,7 @@ else
   windows_tests windows unit
   stop_wine windows
 fi
-echo "=== fuzz"
+echo "=== fuzz (at ${SECONDS} s)"
 bash scripts/fuzz.sh || failed+=("fuzz")
 rm -f build-errors.log
 
