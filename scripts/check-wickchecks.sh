@@ -39,10 +39,22 @@ for folder in $folders; do
   "$linux" --sarif "$folder" >"../$folder.linux.sarif"
   "$linux" --brief "$folder" >"../$folder.linux.brief"
   "$linux" --json "$folder" >"../$folder.linux.json"
+done
+# The Windows ones on one virtual display, with one wine server kept for
+# them all (a server that ends after each program starts Wine's services
+# anew for the next, seconds each), ended after the last.
+export root prefix windows folders
+xvfb-run -a bash -c '"$root/scripts/wine-run" "$prefix" || exit 1
+wineserver=/usr/lib/wine/wineserver
+[ -x "$wineserver" ] || wineserver=$(command -v wineserver)
+WINEPREFIX="$prefix" "$wineserver" -p
+for folder in $folders; do
   for form in sarif brief; do
-    xvfb-run -a "$root/scripts/wine-run" "$prefix" "$windows" "--$form" "$folder" >"../$folder.windows.$form" 2>/dev/null
+    "$root/scripts/wine-run" "$prefix" "$windows" "--$form" "$folder" >"../$folder.windows.$form" 2>/dev/null
   done
 done
+"$root/scripts/wine-stop" "$prefix"'
+
 # In the folder of other letter case each file was found, and read: the
 # one mistake alone.
 if [ "$(grep -c . ../other-case.linux.brief)" != 1 ] || ! grep -q "Bogus: .*\[unknown-key\]$" ../other-case.linux.brief ||

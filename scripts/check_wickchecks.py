@@ -94,7 +94,9 @@ def main(argv):
         notes = [f"Not seen by this build: {x['label']}: {x['value']}." for x in report["facts"]
                  if x["group"] == "notSeenHere"]
         told = [n["message"]["text"] for n in run["invocations"][0]["toolExecutionNotifications"]]
-        if run["properties"]["facts"] != facts or told != notes or not notes:
+        files = [report[k] for k in ("gameFolder", "settingsFile", "languageFile")]
+        if run["properties"]["facts"] != facts or told != notes or not notes or \
+                [run["properties"][k] for k in ("gameFolder", "settingsFile", "languageFile")] != files:
             failures.append(f"{folder}: the SARIF log's facts or notes are not the JSON report's")
         for build, sarif in (("linux", linux), ("windows", windows)):
             # In the files' code page, as the files hold their texts: each byte a character.

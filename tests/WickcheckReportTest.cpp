@@ -166,7 +166,7 @@ TEST(Wickcheck, SarifResultsPointAtTheFileAndKeepTheirFingerprints) {
         {"caf\xE9", CheckedFile::Language, "caf%C3%A9/System/*.lng"},  // no language file: the pattern
         {"game", CheckedFile::Other, "game/"},
         {"", CheckedFile::Other, "./"},
-        {"C:\\Games\\x", CheckedFile::Settings, "file:///C:/Games/x/system/Game.LXF"},
+        {"C:\\Games 2.0\\x", CheckedFile::Settings, "file:///C:/Games%202.0/x/system/Game.LXF"},
         {"/srv/x/", CheckedFile::Settings, "file:///srv/x/system/Game.LXF"},
         {"/", CheckedFile::Other, "file:///"},
     };
