@@ -9,7 +9,9 @@
 # that cannot be installed (an i386 index out of sync, say), it says so in
 # one line and goes on (exit 0), and scripts/runs-32bit gives that line as
 # the reason the 32-bit programs cannot start, so the demo and the tests take
-# the 64-bit build. A failed `apt-get update` alone stops nothing: what
+# the 64-bit build. For the tests, between the two, the SARIF validator from
+# npm into build/sarif-multitool, which they can do without too (below). A
+# failed `apt-get update` alone stops nothing: what
 # counts is whether the packages install. Packages already present are
 # skipped, so a run with nothing to do costs a second.
 #
