@@ -70,7 +70,11 @@ chmod +x "$work/release/$wickcheck"
 # The folder as given: the log's files are the folder joined with their path in it.
 "$work/release/$wickcheck" --sarif "$folder" >"$sarif"
 status=$?
-[ -n "${GITHUB_ACTIONS:-}" ] && echo "::add-matcher::$work/release/tools/wickcheck-problem-matcher.json"
+# The runner reads the matcher as it meets the line: a copy that outlives this script.
+if [ -n "${GITHUB_ACTIONS:-}" ]; then
+  matcher=${RUNNER_TEMP:-$PWD}/wickcheck-problem-matcher.json
+  cp "$work/release/tools/wickcheck-problem-matcher.json" "$matcher" && echo "::add-matcher::$matcher"
+fi
 "$work/release/$wickcheck" --brief "$folder"
 case $status in
   0) echo "wickcheck-ci: $folder passes: no warnings, no errors (log: $sarif)" ;;
